@@ -1,0 +1,10 @@
+#include "toolkit/ccombobox.h"
+
+namespace MovraGUIToolkit {
+
+CComboBox::CComboBox(QWidget *parent)
+    : QComboBox(parent)
+{
+}
+
+} // namespace MovraGUIToolkit

@@ -1,0 +1,10 @@
+#include "toolkit/clineedit.h"
+
+namespace MovraGUIToolkit {
+
+CLineEdit::CLineEdit(QWidget *parent)
+    : QLineEdit(parent)
+{
+}
+
+} // namespace MovraGUIToolkit

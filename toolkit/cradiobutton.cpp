@@ -1,0 +1,10 @@
+#include "toolkit/cradiobutton.h"
+
+namespace MovraGUIToolkit {
+
+CRadioButton::CRadioButton(QWidget *parent)
+    : QRadioButton(parent)
+{
+}
+
+} // namespace MovraGUIToolkit

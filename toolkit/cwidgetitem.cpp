@@ -1,0 +1,11 @@
+#include "toolkit/cwidgetitem.h"
+
+namespace MovraGUIToolkit {
+
+CWidgetItem::CWidgetItem(QWidget *widget, Qt::Alignment alignment)
+    : QWidgetItem(widget)
+{
+    setAlignment(alignment);
+}
+
+} // namespace MovraGUIToolkit

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QtGlobal>
+
+#if defined(MOVRAGUITOOLKIT_LIBRARY)
+#define MOVRAGUITOOLKIT_EXPORT Q_DECL_EXPORT
+#else
+#define MOVRAGUITOOLKIT_EXPORT Q_DECL_IMPORT
+#endif
