@@ -76,6 +76,14 @@ XmlElement XmlElement::childElement(int index) const
     return XmlElement(m_document, child);
 }
 
+XmlElement XmlElement::nextSiblingElement() const
+{
+    const QDomElement sibling = m_element.nextSiblingElement();
+    if (sibling.isNull())
+        return XmlElement();
+    return XmlElement(m_document, sibling);
+}
+
 XmlElement XmlElement::firstDescendant(const QString &tagName) const
 {
     if (m_element.isNull())

@@ -31,6 +31,9 @@ public:
     int childElementCount() const;
     // Null when there is no child element at that position.
     XmlElement childElement(int index) const;
+    // The next element with the same parent; null after the last one. Walking
+    // the children this way avoids counting from the first at every step.
+    XmlElement nextSiblingElement() const;
     // First element below this one, in document order, with that tag name; null when absent.
     XmlElement firstDescendant(const QString &tagName) const;
     // New last child element; null when this element is null.
