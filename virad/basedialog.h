@@ -25,7 +25,7 @@ class BaseDialog : public QDialog
     Q_OBJECT
 public:
     BaseDialog(bool appButton, bool optionButton, bool minButton, bool maxButton, bool closeButton,
-               bool confirmButton, bool cancelButton, QWidget *parent = nullptr);
+        bool confirmButton, bool cancelButton, QWidget *parent = nullptr);
     ~BaseDialog() override;
 
     // Replaces the content area; the default text label is deleted.
@@ -56,8 +56,8 @@ signals:
     void signalCancelButtonClicked();
 
 public slots:
-    void setEnableDefaultConnections(bool enableMin, bool enableMax, bool enableClose,
-                                     bool enableConfirm, bool enableCancel);
+    void setEnableDefaultConnections(
+        bool enableMin, bool enableMax, bool enableClose, bool enableConfirm, bool enableCancel);
     void setTitle(QString title);
     void setDefaultText(QString text, int fontSize, bool blod);
     void setDefaultText(QString text, int fontSize);
@@ -74,7 +74,7 @@ private slots:
 
 private:
     std::unique_ptr<Ui::BaseDialog> ui;
-    BaseTitle *title = nullptr;
+    BaseTitle *m_title = nullptr;
     // A live connection means the title button's default action is wired.
     QMetaObject::Connection m_enableMin;
     QMetaObject::Connection m_enableMax;

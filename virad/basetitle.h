@@ -23,7 +23,7 @@ class BaseTitle : public MovraGUIToolkit::CFancyTitle
     Q_OBJECT
 public:
     BaseTitle(bool appButton, bool optionButton, bool minButton, bool maxButton, bool closeButton,
-              QWidget *parent = nullptr);
+        QWidget *parent = nullptr);
     ~BaseTitle() override;
 
 signals:

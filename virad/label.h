@@ -13,8 +13,8 @@ class Label : public QLabel
 {
     Q_OBJECT
     Q_PROPERTY(QString strText READ getStrText WRITE setStrText DESIGNABLE true SCRIPTABLE true STORED true)
-    Q_PROPERTY(QString strPunctuation READ getStrPunctuation WRITE setStrPunctuation DESIGNABLE true
-                   SCRIPTABLE true STORED true)
+    Q_PROPERTY(QString strPunctuation READ getStrPunctuation WRITE setStrPunctuation
+            DESIGNABLE true SCRIPTABLE true STORED true)
 public:
     explicit Label(QWidget *parent = nullptr);
     explicit Label(const QString &text, QWidget *parent = nullptr);

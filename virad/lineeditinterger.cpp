@@ -1,0 +1,12 @@
+#include "virad/lineeditinterger.h"
+
+namespace virad {
+
+LineEditInterger::LineEditInterger(QWidget *parent)
+    : QSpinBox(parent)
+{
+}
+
+LineEditInterger::~LineEditInterger() = default;
+
+} // namespace virad
