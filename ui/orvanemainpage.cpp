@@ -1,11 +1,21 @@
 #include "ui/orvanemainpage.h"
 
+#include "calc/datacalculatorpage.h"
+#include "calc/datadisplaypage.h"
+#include "calc/sizedisplaypage.h"
 #include "dialogs/tipdialog.h"
+#include "dialogs/updatedialog.h"
+#include "ui/aboutdialog.h"
+#include "ui/capacitycalculation.h"
+#include "ui/deviceaddpage.h"
+#include "ui/deviceeditor.h"
 #include "virad/coverwidget.h"
+#include "virad/menu.h"
 #include "virad/windowtitle.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -97,10 +107,18 @@ void OrvaneMainPage::initWidgets()
     m_windowTitle->setObjectName(QStringLiteral("m_windowTitle"));
     m_contentLayout = new QHBoxLayout();
     m_contentLayout->setObjectName(QStringLiteral("m_contentLayout"));
-    m_pDeviceEditor = new QWidget(ui->scrollAreaWidgetContents);
+    m_pDeviceEditor = new DeviceEditor(nullptr);
     m_pDeviceEditor->setObjectName(QStringLiteral("m_pDeviceEditor"));
-    m_pCapacityCalculation = new QWidget(ui->scrollAreaWidgetContents);
+    m_pCapacityCalculation = new CapacityCalculation(ui->scrollAreaWidgetContents);
     m_pCapacityCalculation->setObjectName(QStringLiteral("m_pCapacityCalculation"));
+
+    m_menu = new virad::Menu(this);
+    m_aboutDialog = std::make_unique<AboutDialog>(nullptr);
+    m_menu->addAction(m_aboutDialog.get());
+    m_menu->setObjectName(QStringLiteral("aboutMenu"));
+    m_menu->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
+    m_menu->setAttribute(Qt::WA_TranslucentBackground);
+    m_menu->setFocusPolicy(Qt::NoFocus);
 
     ui->topLayout->addWidget(m_windowTitle);
     m_contentLayout->addWidget(m_pDeviceEditor);
@@ -110,6 +128,9 @@ void OrvaneMainPage::initWidgets()
     m_windowTitle->setTitle(tr("Orvane"));
     setWindowTitle(tr("Orvane"));
 
+    connect(m_aboutDialog.get(), &AboutDialog::siganlBtn1Clicked, this, &OrvaneMainPage::OnMenuHelpClicked);
+    connect(m_aboutDialog.get(), &AboutDialog::siganlBtn2Clicked, this, &OrvaneMainPage::OnMenuUpdateClicked);
+
     m_cover = new virad::CoverWidget(this);
     m_cover->setObjectName(QStringLiteral("m_coverWidget"));
     m_cover->hide();
@@ -118,6 +139,44 @@ void OrvaneMainPage::initWidgets()
 
 void OrvaneMainPage::initConnections()
 {
+    DeviceEditor *editor = m_pDeviceEditor;
+    DeviceAddPage *deviceList = m_pCapacityCalculation->getDeviceAddPage();
+    DataCalculatorPage *calculator = m_pCapacityCalculation->getDataCalculatorPage();
+    auto *sizePage = qobject_cast<SizeDisplayPage *>(calculator->getDataDisplayPageSize());
+    auto *timePage = qobject_cast<DataDisplayPage *>(calculator->getDataDisplayPageTime());
+    Q_ASSERT(sizePage && timePage);
+
+    // Device editor and device list.
+    connect(editor, &DeviceEditor::signalAddDevice, deviceList,
+            qOverload<const StructDeviceItem &>(&DeviceAddPage::addDeviceTypeItem), Qt::DirectConnection);
+    connect(editor, &DeviceEditor::signalAppStart, m_pCapacityCalculation, &CapacityCalculation::showNormalPage,
+            Qt::DirectConnection);
+    connect(deviceList, &DeviceAddPage::SianalDeviceDelete, editor, &DeviceEditor::OnDeleteChannelGroupNumber,
+            Qt::DirectConnection);
+    connect(editor, &DeviceEditor::signalCurrentFrameStandard, deviceList,
+            &DeviceAddPage::OnFrametareStandardChanged, Qt::AutoConnection);
+
+    // Total bitrate to the calculator page and its results.
+    connect(deviceList, &DeviceAddPage::SignalDeviceChanged, calculator, &DataCalculatorPage::OnDeviceChanged,
+            Qt::DirectConnection);
+    connect(calculator, &DataCalculatorPage::setDiskSize, sizePage, &SizeDisplayPage::displaySize,
+            Qt::DirectConnection);
+    connect(calculator, &DataCalculatorPage::setTime, timePage, &DataDisplayPage::displayTime,
+            Qt::DirectConnection);
+    connect(m_pCapacityCalculation, &CapacityCalculation::signalClear, deviceList,
+            &DeviceAddPage::onClearDeviceItems, Qt::AutoConnection);
+    connect(deviceList, &DeviceAddPage::signalCover, this, &OrvaneMainPage::enableCover, Qt::AutoConnection);
+    connect(deviceList, &DeviceAddPage::signalDisvocer, this, &OrvaneMainPage::disableCover, Qt::AutoConnection);
+
+    // System menu and user help.
+    connect(m_windowTitle, &virad::WindowTitle::signalSystemMenu, this, &OrvaneMainPage::OnBtnSystemMenu,
+            Qt::DirectConnection);
+    connect(m_aboutDialog.get(), &AboutDialog::signalCover, this, &OrvaneMainPage::enableCover,
+            Qt::AutoConnection);
+    connect(m_aboutDialog.get(), &AboutDialog::signalDiscover, this, &OrvaneMainPage::disableCover,
+            Qt::AutoConnection);
+    connect(this, &OrvaneMainPage::signalGetHelp, m_aboutDialog.get(), &AboutDialog::onGetHelp,
+            Qt::AutoConnection);
 }
 
 void OrvaneMainPage::resizeAddBoarder()
@@ -129,9 +188,34 @@ const QObject *OrvaneMainPage::getDeviceEditor()
     return m_pDeviceEditor;
 }
 
+const QObject *OrvaneMainPage::getScenceSelector()
+{
+    return m_pDeviceEditor->getScenceSelector();
+}
+
 const QObject *OrvaneMainPage::getCapacityCalculation()
 {
     return m_pCapacityCalculation;
+}
+
+const QObject *OrvaneMainPage::getDeviceAddPage()
+{
+    return m_pCapacityCalculation->getDeviceAddPage();
+}
+
+const QObject *OrvaneMainPage::getDataCalculatorPage()
+{
+    return m_pCapacityCalculation->getDataCalculatorPage();
+}
+
+const QObject *OrvaneMainPage::getDataDisplayPageSize()
+{
+    return m_pCapacityCalculation->getDataDisplayPageSize();
+}
+
+const QObject *OrvaneMainPage::getDataDisplayPageTime()
+{
+    return m_pCapacityCalculation->getDataDisplayPageTime();
 }
 
 void OrvaneMainPage::keyPressEvent(QKeyEvent *e)
@@ -190,4 +274,24 @@ void OrvaneMainPage::enableCover()
 void OrvaneMainPage::disableCover()
 {
     setCover(false);
+}
+
+void OrvaneMainPage::OnBtnSystemMenu()
+{
+    m_menu->popup(QCursor::pos() - QPoint(189, 0));
+}
+
+void OrvaneMainPage::OnMenuHelpClicked()
+{
+    m_menu->close();
+}
+
+void OrvaneMainPage::OnMenuUpdateClicked()
+{
+    m_menu->close();
+    setCover(true);
+    UpdateDialog dialog(nullptr);
+    dialog.move(x() + (width() - dialog.width()) / 2, y() + (height() - dialog.height()) / 2);
+    dialog.exec();
+    disableCover();
 }

@@ -4,6 +4,9 @@
 
 #include <memory>
 
+class AboutDialog;
+class CapacityCalculation;
+class DeviceEditor;
 class QCloseEvent;
 class QHBoxLayout;
 class QKeyEvent;
@@ -15,6 +18,7 @@ class OrvaneMainPage;
 
 namespace virad {
 class CoverWidget;
+class Menu;
 class WindowTitle;
 } // namespace virad
 
@@ -37,7 +41,12 @@ signals:
 public slots:
     void resizeAddBoarder();
     const QObject *getDeviceEditor();
+    const QObject *getScenceSelector();
     const QObject *getCapacityCalculation();
+    const QObject *getDeviceAddPage();
+    const QObject *getDataCalculatorPage();
+    const QObject *getDataDisplayPageSize();
+    const QObject *getDataDisplayPageTime();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -48,6 +57,9 @@ private slots:
     void setCover(bool coverIt);
     void enableCover();
     void disableCover();
+    void OnBtnSystemMenu();
+    void OnMenuHelpClicked();
+    void OnMenuUpdateClicked();
 
 private:
     void initWidgets();
@@ -55,10 +67,12 @@ private:
     std::unique_ptr<Ui::OrvaneMainPage> ui;
     QHBoxLayout *m_contentLayout = nullptr;
     virad::WindowTitle *m_windowTitle = nullptr;
-    // Stand-ins until the device editor and the capacity panel take their
-    // places in the content row.
-    QWidget *m_pDeviceEditor = nullptr;
-    QWidget *m_pCapacityCalculation = nullptr;
+    DeviceEditor *m_pDeviceEditor = nullptr;
+    CapacityCalculation *m_pCapacityCalculation = nullptr;
+    // The about panel is a menu action without a parent; it goes before the
+    // menu that shows it, which Qt allows.
+    std::unique_ptr<AboutDialog> m_aboutDialog;
+    virad::Menu *m_menu = nullptr;
     virad::CoverWidget *m_cover = nullptr;
     bool m_covered = false;
 };
