@@ -1,12 +1,17 @@
-# Compile policy shared by every target of the project.
-add_library(orvane_policy INTERFACE)
-target_compile_features(orvane_policy INTERFACE cxx_std_17)
-target_compile_options(orvane_policy INTERFACE -Wall -Wextra)
-target_compile_definitions(orvane_policy INTERFACE
+# Compile policy shared by every target of the project. Host tools that only
+# run during the build (artwork, manual) take orvane_tool_policy, which never
+# carries the sanitizers.
+add_library(orvane_tool_policy INTERFACE)
+target_compile_features(orvane_tool_policy INTERFACE cxx_std_17)
+target_compile_options(orvane_tool_policy INTERFACE -Wall -Wextra)
+target_compile_definitions(orvane_tool_policy INTERFACE
     QT_DISABLE_DEPRECATED_BEFORE=0x050F00
     QT_USE_QSTRINGBUILDER
     QT_NO_CAST_FROM_BYTEARRAY)
-target_include_directories(orvane_policy INTERFACE ${PROJECT_SOURCE_DIR})
+target_include_directories(orvane_tool_policy INTERFACE ${PROJECT_SOURCE_DIR})
+
+add_library(orvane_policy INTERFACE)
+target_link_libraries(orvane_policy INTERFACE orvane_tool_policy)
 
 if(ORVANE_SANITIZE)
     target_compile_options(orvane_policy INTERFACE
