@@ -33,8 +33,14 @@ void BitrateCalculator::setEncoding(const QString &encoding)
 double BitrateCalculator::calculateChannelBitrate(int kind, const QString &resolution, double frameRate) const
 {
     DeviceConfigReader reader;
-    reader.setEncoding(m_strEncodeType);
-    const int d = reader.getTableBitrate(resolution, kind == 1 ? 2 : 1);
+    return calculateChannelBitrate(reader, kind, resolution, frameRate);
+}
+
+double BitrateCalculator::calculateChannelBitrate(DeviceConfigReader &catalogue, int kind,
+                                                  const QString &resolution, double frameRate) const
+{
+    catalogue.setEncoding(m_strEncodeType);
+    const int d = catalogue.getTableBitrate(resolution, kind == 1 ? 2 : 1);
     const int p = ReferenceFrameRate;
 
     if (kind == 1) {

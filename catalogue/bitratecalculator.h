@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class DeviceConfigReader;
+
 // The per-channel bitrate of a fixed-rate device group and the two storage
 // formulas. It keeps no tables: every calculation reads the catalogue from
 // disk, so an edited table file counts from the next calculation on.
@@ -17,6 +19,11 @@ public:
     // kbps of one channel: kind 1 is DVR, anything else IPC. The table value
     // is the bitrate at 25 frames per second.
     double calculateChannelBitrate(int kind, const QString &resolution, double frameRate) const;
+    // The same on a catalogue the caller has just read: a pass over many
+    // groups (a PAL/NTSC switch) reads the files once, at the time of the
+    // pass, instead of once per group. Sets catalogue's encoding to ours.
+    double calculateChannelBitrate(DeviceConfigReader &catalogue, int kind, const QString &resolution,
+                                   double frameRate) const;
 
     // Hours of recording that capacity (GB) holds at totalBitrate (kbps).
     // A zero bitrate is the caller's to rule out.

@@ -36,6 +36,7 @@ private slots:
     void idsKeepGrowingAfterClear();
     void frameStandard_data();
     void frameStandard();
+    void frameStandardReadsTablesAtEachSwitch();
     void rowHeights_data();
     void rowHeights();
     void replaceAllReportsOnce();
@@ -378,6 +379,22 @@ void tst_DeviceAddPage::frameStandard()
     QCOMPARE(figure(cardAt(page, 0), "m_labelDeviceResolution"), cardFrame);
     QCOMPARE(figure(cardAt(page, 0), "m_labelDeviceBitRate"), cardRate);
     QCOMPARE(recorder.log, log);
+}
+
+void tst_DeviceAddPage::frameStandardReadsTablesAtEachSwitch()
+{
+    // A group that carries 200 kbps at 25: typed by the user while the table
+    // said 100, but the figure the table gives once it is edited to 200.
+    DeviceAddPage page;
+    page.addDeviceTypeItem(group(QStringLiteral("IPC"), 1, 200, 1, "25"), false);
+    const QString table = m_catalogue.filePath("IPCBitrate/H.264.csv");
+    writeFile(table, "D1,40\n1080P,200\n");
+
+    QVERIFY(QMetaObject::invokeMethod(&page, "OnFrametareStandardChanged", Q_ARG(int, 1)));
+    writeFile(table, "D1,40\n1080P,100\n");
+
+    QCOMPARE(page.getDeviceData().value(1).strFrameRate, QStringLiteral("30"));
+    QCOMPARE(page.getDeviceData().value(1).dBitrate, 240.0);
 }
 
 void tst_DeviceAddPage::rowHeights_data()

@@ -1,6 +1,7 @@
 #include "ui/deviceaddpage.h"
 
 #include "catalogue/bitratecalculator.h"
+#include "catalogue/deviceconfigreader.h"
 #include "dialogs/tipdialog.h"
 #include "ui/deviceitemwidget.h"
 
@@ -12,6 +13,7 @@
 #include <QResizeEvent>
 
 #include <cmath>
+#include <optional>
 
 namespace Ui {
 
@@ -239,6 +241,10 @@ void DeviceAddPage::convertFrameRateToNtsc()
 
 void DeviceAddPage::convertFrameRates(const QMap<QString, QString> &conversions)
 {
+    // Read once for the whole switch: the tables on disk at the moment of the
+    // switch count for every group, as they would group by group, at a
+    // fraction of the cost of a thousand reads.
+    std::optional<DeviceConfigReader> catalogue;
     for (auto it = m_deviceData.begin(); it != m_deviceData.end(); ++it) {
         StructDeviceItem &item = it.value();
         NM_Orvane::DeviceItemWidget *card = m_deviceCards.value(it.key(), nullptr);
@@ -257,9 +263,13 @@ void DeviceAddPage::convertFrameRates(const QMap<QString, QString> &conversions)
             continue;
         // The editor stores the computed figure as a whole number, so equal
         // integer parts mean the user did not type a rate of their own.
-        const double recommended = m_pCalculator->calculateChannelBitrate(kind, item.strResolution, fromFrames);
+        if (!catalogue)
+            catalogue.emplace();
+        const double recommended =
+            m_pCalculator->calculateChannelBitrate(*catalogue, kind, item.strResolution, fromFrames);
         if (std::trunc(recommended) == std::trunc(item.dBitrate))
-            item.dBitrate = m_pCalculator->calculateChannelBitrate(kind, item.strResolution, toRate.toDouble());
+            item.dBitrate =
+                m_pCalculator->calculateChannelBitrate(*catalogue, kind, item.strResolution, toRate.toDouble());
         if (card)
             card->updateFrameRate(toRate, item.dBitrate);
     }
