@@ -57,6 +57,9 @@ void configureStartHint(virad::BaseDialog &dialog, bool asksDecision, const QStr
 ToolsApplication::ToolsApplication(const QString &appId, int &argc, char **argv)
     : SharedTools::QtSingleApplication(appId, argc, argv)
 {
+    // Pictures come in 1x and 2x files; without this the 2x ones are never
+    // drawn and icons blur on high-density screens.
+    setAttribute(Qt::AA_UseHighDpiPixmaps);
 }
 
 ToolsApplication::~ToolsApplication() = default;

@@ -107,15 +107,20 @@ void tst_EndToEnd::addSwitchDeleteClear()
 
     // Clear, confirmed in the question; the window is covered while it asks.
     bool coveredWhileAsking = false;
-    QTimer::singleShot(0, this, [&coveredWhileAsking, &window] {
+    QPoint questionCentre;
+    QTimer::singleShot(0, this, [&coveredWhileAsking, &questionCentre, &window] {
         QWidget *dialog = QApplication::activeModalWidget();
         QWidget *cover = window.findChild<QWidget *>(QStringLiteral("m_cover"));
         coveredWhileAsking = cover && cover->isVisible();
+        if (dialog)
+            questionCentre = dialog->pos() + QPoint(dialog->width() / 2, dialog->height() / 2);
         if (dialog)
             QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnConfirm")), Qt::LeftButton);
     });
     QTest::mouseClick(child<QPushButton>(&window, "m_btnClear"), Qt::LeftButton);
     QVERIFY(coveredWhileAsking);
+    const QPoint windowCentre = window.pos() + QPoint(window.width() / 2, window.height() / 2);
+    QVERIFY2((questionCentre - windowCentre).manhattanLength() <= 2, "the question stands over the window");
     QVERIFY(!window.findChild<QWidget *>(QStringLiteral("m_cover"))->isVisible());
     QCOMPARE(cardCount(window), 0);
     QVERIFY(size->text().contains(QLatin1String(">0</span>")));

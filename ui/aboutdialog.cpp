@@ -51,6 +51,9 @@ bool AboutDialog::onGetHelp()
     hint.setBottomVisible(false);
     hint.setObjectName(QStringLiteral("APP_WARNINGDLG"));
     hint.setDefaultText(tr("No user manual found."));
+    // Over the window whose menu holds this panel, like the program's other messages.
+    if (const QWidget *menu = associatedWidgets().value(0))
+        hint.centreOver(menu->parentWidget() ? menu->parentWidget()->window() : nullptr);
     emit signalCover();
     hint.exec();
     emit signalDiscover();

@@ -162,6 +162,7 @@ void DeviceAddPage::onClearDeviceItems()
     dialog.resize(350, 220);
     dialog.setTitle(tr("Clear"));
     dialog.setTipText(tr("Clear all the channels?"));
+    dialog.centreOver(window());
 
     emit signalCover();
     if (dialog.exec() == QDialog::Accepted) {

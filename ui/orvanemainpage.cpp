@@ -242,7 +242,7 @@ void OrvaneMainPage::closeEvent(QCloseEvent *e)
     dialog.resize(350, 220);
     dialog.setTitle(tr("Exit"));
     dialog.setTipText(tr("Exit the Orvane software?"));
-    dialog.move(x() + (width() - dialog.width()) / 2, y() + (height() - dialog.height()) / 2);
+    dialog.centreOver(this);
 
     if (dialog.exec() == QDialog::Accepted) {
         e->accept();
@@ -291,7 +291,7 @@ void OrvaneMainPage::OnMenuUpdateClicked()
     m_menu->close();
     setCover(true);
     UpdateDialog dialog(nullptr);
-    dialog.move(x() + (width() - dialog.width()) / 2, y() + (height() - dialog.height()) / 2);
+    dialog.centreOver(this);
     dialog.exec();
     disableCover();
 }

@@ -179,8 +179,13 @@ void ScenceSelector::setScencePicture(const QString &path)
             ui->m_labelScenceImage->setPixmap(QPixmap());
             return;
         }
-        ui->m_labelScenceImage->setPixmap(
-            picture.scaled(ui->m_labelScenceImage->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        // Scaled to the label's device pixels, so the picture stays sharp on
+        // high-density screens; its logical size is still exactly the label's.
+        const qreal ratio = ui->m_labelScenceImage->devicePixelRatioF();
+        QPixmap scaled = picture.scaled(ui->m_labelScenceImage->size() * ratio, Qt::IgnoreAspectRatio,
+                                        Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(ratio);
+        ui->m_labelScenceImage->setPixmap(scaled);
         return;
     }
 

@@ -173,6 +173,13 @@ void BaseDialog::setContentWidget(QWidget *widget)
     ui->BorderLayout->addWidget(widget);
 }
 
+void BaseDialog::centreOver(const QWidget *window)
+{
+    if (!window)
+        return;
+    move(window->x() + (window->width() - width()) / 2, window->y() + (window->height() - height()) / 2);
+}
+
 void BaseDialog::addBottomWidget(QWidget *widget)
 {
     Q_ASSERT(widget);

@@ -32,6 +32,8 @@ public:
     void setContentWidget(QWidget *widget);
     // Adds a widget to the bottom bar, left of "Confirm" and "Cancel".
     void addBottomWidget(QWidget *widget);
+    // Places the dialog centred over window; nothing happens without one.
+    void centreOver(const QWidget *window);
     void addCustomButton(QAbstractButton *button);
 
     // Also fixes the content area, so the title and bottom bar keep the
