@@ -3,9 +3,7 @@
 #include "ui/orvanemainpage.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QObject>
-#include <QScreen>
 
 #include <memory>
 
@@ -28,11 +26,7 @@ int main(int argc, char *argv[])
     auto window = std::make_unique<OrvaneMainPage>(nullptr);
     window->initConnections();
 
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    const apt::StartGeometry start = apt::startGeometry(available.size());
-    window->resize(start.size);
-    if (start.atOrigin)
-        window->move(0, 0);
+    apt::placeAtStart(window.get());
 
     window->show();
     const int result = QApplication::exec();

@@ -1,5 +1,9 @@
 #include "app/startgeometry.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
 namespace apt {
 
 namespace {
@@ -32,6 +36,17 @@ bool screensLargeEnough(const QVector<QRect> &screenGeometries)
             highEnough = true;
     }
     return wideEnough && highEnough;
+}
+
+void placeAtStart(QWidget *window)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!window || !screen)
+        return;
+    const StartGeometry start = startGeometry(screen->availableGeometry().size());
+    window->resize(start.size);
+    if (start.atOrigin)
+        window->move(0, 0);
 }
 
 } // namespace apt

@@ -4,6 +4,8 @@
 #include <QSize>
 #include <QVector>
 
+class QWidget;
+
 namespace apt {
 
 // Start size of the main window for the available area of the default screen:
@@ -16,6 +18,8 @@ struct StartGeometry
 };
 
 StartGeometry startGeometry(const QSize &available);
+// Gives window its start geometry on the default screen's available area.
+void placeAtStart(QWidget *window);
 
 // True when the screens reach 1024 in width and 768 in height; the two may
 // come from different screens, and a screen counts with its position on the

@@ -2,6 +2,7 @@
 
 #include "app/configuremanager.h"
 #include "virad/basedialog.h"
+#include "tests/modaldialogs.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -44,24 +45,6 @@ namespace {
 const char *const chineseManual = "Orvane用户使用手册.pdf";
 const char *const englishManual = "User Manual of Kestrune Orvane_V4.0.0_20150916.pdf";
 
-// Calls `act` with the first modal dialog of type T that shows up.
-template <typename T, typename F> void onModal(F act)
-{
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(10);
-    int ticks = 0;
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, ticks]() mutable {
-        if (auto *w = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(w);
-        } else if (++ticks > 500) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "dialogs/updatedialog.h"
 
 #include "toolkit/targetpath.h"
+#include "tests/modaldialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -55,24 +56,6 @@ const QByteArray oldTable = "Scene,Encoding,Resolution,Recommended Bitrate(kbps)
                             "Old,H.264,720P,512,D:\\old\\old.png\r\n";
 const QByteArray header = "Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n";
 
-// Calls `act` with the first modal dialog of type T that shows up.
-template <typename T, typename F> void onModal(F act)
-{
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(10);
-    int ticks = 0;
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, ticks]() mutable {
-        if (auto *w = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(w);
-        } else if (++ticks > 500) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
-}
 
 // Answers the next file dialog with `file`, or cancels it for an empty name.
 // `afterAccept` runs once the dialog has taken the answer, before the caller

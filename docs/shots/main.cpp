@@ -561,11 +561,7 @@ int main(int argc, char *argv[])
     auto window = std::make_unique<OrvaneMainPage>(nullptr);
     window->initConnections();
 
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    const apt::StartGeometry start = apt::startGeometry(available.size());
-    window->resize(start.size);
-    if (start.atOrigin)
-        window->move(0, 0);
+    apt::placeAtStart(window.get());
 
     // Keep the pointer off the window so nothing shows a hover state.
     QCursor::setPos(QGuiApplication::primaryScreen()->geometry().bottomRight());
