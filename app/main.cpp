@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     // Qt's own plug-in lookup (the "CommonStyle" style among it) also searches
     // the folder beside the program.
     QCoreApplication::addLibraryPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())
-                                     + QDir::separator() + QStringLiteral("plugins"));
+        + QDir::separator() + QStringLiteral("plugins"));
 
     if (!app->startCheck()) {
         QCoreApplication::exit(0);

@@ -45,12 +45,12 @@ QString instanceKey(const QString &appId)
     QString readableId;
     for (const QChar c : appId)
         readableId += c.isLetterOrNumber() && c.unicode() < 128 ? c : QLatin1Char('_');
-    const QByteArray hash = QCryptographicHash::hash((appId + QLatin1Char('\n') + user).toUtf8(),
-                                                     QCryptographicHash::Sha1)
-                                .toHex()
-                                .left(12);
-    return QStringLiteral("qtsingleapp-") + readableId.left(32) + QLatin1Char('-') + user
-           + QLatin1Char('-') + QString::fromLatin1(hash);
+    const QByteArray hash
+        = QCryptographicHash::hash((appId + QLatin1Char('\n') + user).toUtf8(), QCryptographicHash::Sha1)
+              .toHex()
+              .left(12);
+    return QStringLiteral("qtsingleapp-") + readableId.left(32) + QLatin1Char('-') + user + QLatin1Char('-')
+        + QString::fromLatin1(hash);
 }
 
 // Attempts and pause while asking a lock holder's socket: an instance that has

@@ -86,8 +86,7 @@ bool ToolsApplication::startCheck()
 
     virad::BaseDialog question(false, false, false, false, true, true, true, nullptr);
     configureStartHint(
-        question, true,
-        tr("Display resolution less than 1024*768,are you sure to start the program?"));
+        question, true, tr("Display resolution less than 1024*768,are you sure to start the program?"));
     return question.exec() == QDialog::Accepted;
 }
 
@@ -108,8 +107,8 @@ void ToolsApplication::loadSkin()
     if (const Configure *skin = ConfigureManager::instance()->find(ConfigureManager::Skin))
         skinName = skin->strValue;
 
-    const ISkinPlugin *plugin =
-        loadSkinPlugin(skinName, MovraGUIToolkit::GetTargetPath() + QStringLiteral("plugins/skins/"));
+    const ISkinPlugin *plugin
+        = loadSkinPlugin(skinName, MovraGUIToolkit::GetTargetPath() + QStringLiteral("plugins/skins/"));
     const std::string name = skinName.toStdString();
     if (plugin)
         qWarning("[Tool]LoadSkin = %s Success", name.c_str());
@@ -153,7 +152,7 @@ void ToolsApplication::loadStyle()
     QStringList files = QDir(folder).entryList(QDir::Files, QDir::NoSort);
     files.removeOne(QStringLiteral("MacSpecial.qss"));
     const QString sheet = MovraGUIToolkit::CFile::ReadAll(files, folder)
-                          + MovraGUIToolkit::CFile::ReadAll(QString::fromLatin1(kProgramSheet));
+        + MovraGUIToolkit::CFile::ReadAll(QString::fromLatin1(kProgramSheet));
     qApp->setStyleSheet(sheet);
 }
 

@@ -355,33 +355,33 @@ DataCalculatorPage::DataCalculatorPage(QWidget *parent)
 
     // Connected only now, so that setting the defaults above computes nothing.
     connect(ui->m_tabWidgetSections, &QStackedWidget::currentChanged, this,
-            &DataCalculatorPage::OnCalculateTypeSelectedChanged);
+        &DataCalculatorPage::OnCalculateTypeSelectedChanged);
     connect(ui->m_horizontalSliderTime, &QSlider::valueChanged, ui->m_spinBoxTime, &QSpinBox::setValue);
     connect(ui->m_hSliderDailyTime, &QSlider::valueChanged, ui->m_spinBoxDailyTime, &QSpinBox::setValue);
     connect(ui->m_spinBoxTime, qOverload<int>(&QSpinBox::valueChanged), ui->m_horizontalSliderTime,
-            &QSlider::setValue);
+        &QSlider::setValue);
     connect(ui->m_spinBoxDailyTime, qOverload<int>(&QSpinBox::valueChanged), ui->m_hSliderDailyTime,
-            &QSlider::setValue);
+        &QSlider::setValue);
 
     // The results must be on screen before the user's action returns.
     connect(ui->m_lineEditGT, &QLineEdit::textChanged, this, &DataCalculatorPage::OnCalculateTimeDataChanged,
-            Qt::DirectConnection);
-    connect(ui->m_radioBtnTB, &QAbstractButton::toggled, this, &DataCalculatorPage::OnCalculateTimeDataChanged,
-            Qt::DirectConnection);
-    connect(ui->m_radioBtnGB, &QAbstractButton::toggled, this, &DataCalculatorPage::OnCalculateTimeDataChanged,
-            Qt::DirectConnection);
+        Qt::DirectConnection);
+    connect(ui->m_radioBtnTB, &QAbstractButton::toggled, this,
+        &DataCalculatorPage::OnCalculateTimeDataChanged, Qt::DirectConnection);
+    connect(ui->m_radioBtnGB, &QAbstractButton::toggled, this,
+        &DataCalculatorPage::OnCalculateTimeDataChanged, Qt::DirectConnection);
     connect(ui->m_spinBoxTime, qOverload<int>(&QSpinBox::valueChanged), this,
-            &DataCalculatorPage::OnCalculateTimeDataChanged, Qt::DirectConnection);
+        &DataCalculatorPage::OnCalculateTimeDataChanged, Qt::DirectConnection);
     connect(ui->m_lineEditSaveTime, &QLineEdit::textChanged, this,
-            &DataCalculatorPage::OnCalculateDiskSizeDataChanged, Qt::DirectConnection);
+        &DataCalculatorPage::OnCalculateDiskSizeDataChanged, Qt::DirectConnection);
     connect(ui->m_radioBtnDay, &QAbstractButton::toggled, this,
-            &DataCalculatorPage::OnCalculateDiskSizeDataChanged, Qt::DirectConnection);
+        &DataCalculatorPage::OnCalculateDiskSizeDataChanged, Qt::DirectConnection);
     connect(ui->m_radioBtnWeek, &QAbstractButton::toggled, this,
-            &DataCalculatorPage::OnCalculateDiskSizeDataChanged, Qt::DirectConnection);
+        &DataCalculatorPage::OnCalculateDiskSizeDataChanged, Qt::DirectConnection);
     connect(ui->m_radioMonth, &QAbstractButton::toggled, this,
-            &DataCalculatorPage::OnCalculateDiskSizeDataChanged, Qt::DirectConnection);
+        &DataCalculatorPage::OnCalculateDiskSizeDataChanged, Qt::DirectConnection);
     connect(ui->m_spinBoxDailyTime, qOverload<int>(&QSpinBox::valueChanged), this,
-            &DataCalculatorPage::OnCalculateDiskSizeDataChanged, Qt::DirectConnection);
+        &DataCalculatorPage::OnCalculateDiskSizeDataChanged, Qt::DirectConnection);
     connect(ui->m_topTabBar, &virad::Switch::signalSwitch, this, &DataCalculatorPage::OnSwitchBarChanged);
 
     ui->m_lineEditGT->setValidator(new MovraGUIToolkit::CIntValidator(0, 50000, ui->m_lineEditGT));
@@ -467,7 +467,8 @@ void DataCalculatorPage::OnCalculateTimeDataChanged()
     // Only the whole-day count decides whether the figures are shown, so
     // weeks and months are converted once days are known to be in range,
     // where every conversion is defined.
-    if (!(days > -static_cast<double>(DayDisplayLimit + 1) && days < static_cast<double>(DayDisplayLimit + 1))) {
+    if (!(days > -static_cast<double>(DayDisplayLimit + 1)
+            && days < static_cast<double>(DayDisplayLimit + 1))) {
         emit setTime(zero, zero, zero);
         return;
     }

@@ -262,22 +262,20 @@ public:
     void retranslateUi(QWidget *page)
     {
         page->setWindowTitle(QCoreApplication::translate("DataDisplayPage", "DataDisplayPage"));
-        m_labelDiskplayTimeNeed->setText(QCoreApplication::translate("DataDisplayPage", "Video can be saved:"));
+        m_labelDiskplayTimeNeed->setText(
+            QCoreApplication::translate("DataDisplayPage", "Video can be saved:"));
         m_labelDiskplayDayMethod->setText(QCoreApplication::translate("DataDisplayPage", "By Day"));
-        m_labelByDay->setText(QCoreApplication::translate(
-            "DataDisplayPage",
+        m_labelByDay->setText(QCoreApplication::translate("DataDisplayPage",
             "<html><head/><body><p align=\"center\"><span style=\" font-size:60pt; color:#467dd3;\">0</span>"
             "<span style=\" font-size:14pt; color:#467dd3;\">天</span></p></body></html>"));
         m_labelDiskplayDayTip->setText(QCoreApplication::translate("DataDisplayPage", "Day(s)"));
         m_labelDiskplayWeekTipMethod->setText(QCoreApplication::translate("DataDisplayPage", "By Week"));
-        m_labelByWeek->setText(QCoreApplication::translate(
-            "DataDisplayPage",
+        m_labelByWeek->setText(QCoreApplication::translate("DataDisplayPage",
             "<html><head/><body><p align=\"center\"><span style=\" font-size:36pt; color:#467dd3;\">0</span>"
             "<span style=\" font-size:14pt; color:#467dd3;\">周</span></p></body></html>"));
         m_labelDiskplayWeekTip->setText(QCoreApplication::translate("DataDisplayPage", "Week(s)"));
         m_labelDiskplayMonthMethod->setText(QCoreApplication::translate("DataDisplayPage", "By Month"));
-        m_labelByMonth->setText(QCoreApplication::translate(
-            "DataDisplayPage",
+        m_labelByMonth->setText(QCoreApplication::translate("DataDisplayPage",
             "<html><head/><body><p align=\"center\"><span style=\" font-size:36pt; color:#467dd3;\">0</span>"
             "<span style=\" font-size:14pt; color:#467dd3;\">月</span></p></body></html>"));
         m_labelDiskplayMonthTip->setText(QCoreApplication::translate("DataDisplayPage", "Month(s)"));
@@ -293,8 +291,7 @@ namespace {
 QString figureTemplate(const char *fontSize)
 {
     return QLatin1String("\t<html>\t<head/>\t<body>\t\t<p align=\"center\">\t\t\t<span style=\" font-size:")
-        + QLatin1String(fontSize)
-        + QLatin1String("; color:#467dd3;\">%1</span>\t\t</p>\t</body>\t</html>");
+        + QLatin1String(fontSize) + QLatin1String("; color:#467dd3;\">%1</span>\t\t</p>\t</body>\t</html>");
 }
 
 } // namespace

@@ -63,8 +63,7 @@ public:
         page->setWindowTitle(QCoreApplication::translate("SizeDisplayPage", "SizeDisplayPage"));
         m_labelDisplaySizeTitle->setText(
             QCoreApplication::translate("SizeDisplayPage", "Calculate the required disk capacity :"));
-        m_labelDisplaySize->setText(QCoreApplication::translate(
-            "SizeDisplayPage",
+        m_labelDisplaySize->setText(QCoreApplication::translate("SizeDisplayPage",
             "<html><head/><body><p align=\"center\"><span style=\" font-size:48pt; color:#467dd3;\">0</span>"
             "<span style=\" font-size:20pt; color:#467dd3;\">MB</span></p></body></html>"));
     }
@@ -84,11 +83,11 @@ SizeDisplayPage::~SizeDisplayPage() = default;
 void SizeDisplayPage::displaySize(const QString &size, const QString &unit)
 {
     // Fixed markup, not translated.
-    const QString sizeTemplate = QLatin1String(
-        "\t<html>\t<head/>\t\t<body>\t\t\t<p align=\"center\">"
-        "\t\t\t\t<span style=\" font-size:48pt; color:#467dd3;\">%1</span>"
-        "\t\t\t\t<span style=\" font-size:16pt; color:#467dd3;\"/>"
-        "\t\t\t\t<span style=\" font-size:20pt; color:#467dd3;\">%2</span>"
-        "\t\t\t</p>\t\t</body>\t</html>\t");
+    const QString sizeTemplate
+        = QLatin1String("\t<html>\t<head/>\t\t<body>\t\t\t<p align=\"center\">"
+                        "\t\t\t\t<span style=\" font-size:48pt; color:#467dd3;\">%1</span>"
+                        "\t\t\t\t<span style=\" font-size:16pt; color:#467dd3;\"/>"
+                        "\t\t\t\t<span style=\" font-size:20pt; color:#467dd3;\">%2</span>"
+                        "\t\t\t</p>\t\t</body>\t</html>\t");
     ui->m_labelDisplaySize->setText(sizeTemplate.arg(size).arg(unit));
 }

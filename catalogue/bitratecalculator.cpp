@@ -36,8 +36,8 @@ double BitrateCalculator::calculateChannelBitrate(int kind, const QString &resol
     return calculateChannelBitrate(reader, kind, resolution, frameRate);
 }
 
-double BitrateCalculator::calculateChannelBitrate(DeviceConfigReader &catalogue, int kind,
-                                                  const QString &resolution, double frameRate) const
+double BitrateCalculator::calculateChannelBitrate(
+    DeviceConfigReader &catalogue, int kind, const QString &resolution, double frameRate) const
 {
     catalogue.setEncoding(m_strEncodeType);
     const int d = catalogue.getTableBitrate(resolution, kind == 1 ? 2 : 1);

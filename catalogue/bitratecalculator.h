@@ -22,8 +22,8 @@ public:
     // The same on a catalogue the caller has just read: a pass over many
     // groups (a PAL/NTSC switch) reads the files once, at the time of the
     // pass, instead of once per group. Sets catalogue's encoding to ours.
-    double calculateChannelBitrate(DeviceConfigReader &catalogue, int kind, const QString &resolution,
-                                   double frameRate) const;
+    double calculateChannelBitrate(
+        DeviceConfigReader &catalogue, int kind, const QString &resolution, double frameRate) const;
 
     // Hours of recording that capacity (GB) holds at totalBitrate (kbps).
     // A zero bitrate is the caller's to rule out.

@@ -123,9 +123,8 @@ void DeviceConfigReader::readXmlFiles()
         m_lstPalFrameRates.append(entry.text());
 }
 
-void DeviceConfigReader::readBitrateFolder(const QString &folderName,
-                                           QMap<QString, QVector<StructBitrateItem>> &tables,
-                                           QStringList *encodingNames)
+void DeviceConfigReader::readBitrateFolder(
+    const QString &folderName, QMap<QString, QVector<StructBitrateItem>> &tables, QStringList *encodingNames)
 {
     const QDir folder(GetTargetPathFile(folderName));
     const QFileInfoList files = folder.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
@@ -217,8 +216,8 @@ bool DeviceConfigReader::getScenceResolutions(const QString &scence, QStringList
     return true;
 }
 
-bool DeviceConfigReader::getScenceEncodings(const QString &scence, const QString &resolution,
-                                            QStringList &encodings) const
+bool DeviceConfigReader::getScenceEncodings(
+    const QString &scence, const QString &resolution, QStringList &encodings) const
 {
     TextTable file(m_strScenceFilePath);
     if (!openScenceTable(file))
@@ -234,8 +233,8 @@ bool DeviceConfigReader::getScenceEncodings(const QString &scence, const QString
     return true;
 }
 
-QString DeviceConfigReader::getScencePicture(const QString &scence, const QString &encoding,
-                                             const QString &resolution) const
+QString DeviceConfigReader::getScencePicture(
+    const QString &scence, const QString &encoding, const QString &resolution) const
 {
     TextTable file(m_strScenceFilePath);
     if (!openScenceTable(file))
@@ -257,8 +256,8 @@ QString DeviceConfigReader::getScencePicture(const QString &scence, const QStrin
     return scenceMatched ? scencePicturePath(lastScenceMatch) : QString();
 }
 
-int DeviceConfigReader::getScenceRecommandRate(const QString &scence, const QString &encoding,
-                                               const QString &resolution) const
+int DeviceConfigReader::getScenceRecommandRate(
+    const QString &scence, const QString &encoding, const QString &resolution) const
 {
     TextTable file(m_strScenceFilePath);
     if (!openScenceTable(file))

@@ -51,7 +51,8 @@ public:
     // short row comes first.
     QString getScencePicture(const QString &scence, const QString &encoding, const QString &resolution) const;
     // Recommended bitrate of the exact row; -1 when there is none.
-    int getScenceRecommandRate(const QString &scence, const QString &encoding, const QString &resolution) const;
+    int getScenceRecommandRate(
+        const QString &scence, const QString &encoding, const QString &resolution) const;
 
     // Rewrites the IPC (table 1) or DVR XML bitrate file from a CSV table of
     // "resolution,kbps" lines. The XML file must already exist and be
@@ -61,7 +62,7 @@ public:
 private:
     void readXmlFiles();
     void readBitrateFolder(const QString &folderName, QMap<QString, QVector<StructBitrateItem>> &tables,
-                           QStringList *encodingNames);
+        QStringList *encodingNames);
     QMap<QString, QVector<StructBitrateItem>> &tablesOf(int table);
 
     QVector<StructBitrateItem> m_vecIpcBitrateItems;

@@ -47,14 +47,14 @@ QString DeviceInfoManager::getScenceName(int index) const
     return m_vecScenceNames.value(index);
 }
 
-QString DeviceInfoManager::getScencePicture(const QString &scence, const QString &encoding,
-                                            const QString &resolution) const
+QString DeviceInfoManager::getScencePicture(
+    const QString &scence, const QString &encoding, const QString &resolution) const
 {
     return m_pDeviceConfigReader->getScencePicture(scence, encoding, resolution);
 }
 
-int DeviceInfoManager::getScenceRecommandRate(const QString &scence, const QString &encoding,
-                                              const QString &resolution) const
+int DeviceInfoManager::getScenceRecommandRate(
+    const QString &scence, const QString &encoding, const QString &resolution) const
 {
     return m_pDeviceConfigReader->getScenceRecommandRate(scence, encoding, resolution);
 }

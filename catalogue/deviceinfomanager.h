@@ -28,7 +28,8 @@ public:
     QVector<QString> getScenceNames() const;
     QString getScenceName(int index) const;
     QString getScencePicture(const QString &scence, const QString &encoding, const QString &resolution) const;
-    int getScenceRecommandRate(const QString &scence, const QString &encoding, const QString &resolution) const;
+    int getScenceRecommandRate(
+        const QString &scence, const QString &encoding, const QString &resolution) const;
     // standard 0: PAL, any other: NTSC.
     QStringList getFrameRates(int standard) const;
 

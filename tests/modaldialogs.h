@@ -5,8 +5,7 @@
 
 // Calls act with the first modal dialog of type T that shows up, so a test
 // can answer a dialog that a slot runs with exec(). Gives up after 5 s.
-template <typename T, typename F>
-void onModal(F act)
+template <typename T, typename F> void onModal(F act)
 {
     auto *timer = new QTimer(qApp);
     timer->setInterval(10);

@@ -1,8 +1,8 @@
 #include "ui/aboutdialog.h"
 
 #include "app/configuremanager.h"
-#include "virad/basedialog.h"
 #include "tests/modaldialogs.h"
+#include "virad/basedialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -44,7 +44,6 @@ namespace {
 
 const char *const chineseManual = "Orvane用户使用手册.pdf";
 const char *const englishManual = "User Manual of Kestrune Orvane_V4.0.0_20150916.pdf";
-
 
 } // namespace
 

@@ -127,15 +127,15 @@ void tst_BitrateCalculator::channelBitrate_data()
         Match dvrMatch;
         int dvrTruncated;
     } rows[] = {
-        {30, 120, Match::Exact, 120, 116, Match::Exact, 116},
-        {25, 100, Match::Exact, 100, 100, Match::Exact, 100},
-        {20, 80, Match::Exact, 80, 84, Match::Exact, 84},
-        {12.5, 50, Match::Exact, 50, 60, Match::Exact, 60},
-        {10, 40, Match::Exact, 40, 52, Match::Exact, 52},
-        {8, 32.4, Match::Decimal, 32, 45.6, Match::Decimal, 45},
-        {1, slowest, Match::About, 15, 23.2, Match::Decimal, 23},
-        {0.5, slowest, Match::About, 15, 21.6, Match::Decimal, 21},
-        {0.0625, slowest, Match::About, 15, 20.2, Match::Decimal, 20},
+        { 30, 120, Match::Exact, 120, 116, Match::Exact, 116 },
+        { 25, 100, Match::Exact, 100, 100, Match::Exact, 100 },
+        { 20, 80, Match::Exact, 80, 84, Match::Exact, 84 },
+        { 12.5, 50, Match::Exact, 50, 60, Match::Exact, 60 },
+        { 10, 40, Match::Exact, 40, 52, Match::Exact, 52 },
+        { 8, 32.4, Match::Decimal, 32, 45.6, Match::Decimal, 45 },
+        { 1, slowest, Match::About, 15, 23.2, Match::Decimal, 23 },
+        { 0.5, slowest, Match::About, 15, 21.6, Match::Decimal, 21 },
+        { 0.0625, slowest, Match::About, 15, 20.2, Match::Decimal, 20 },
     };
     for (const Row &row : rows) {
         QTest::addRow("IPC at %g fps", row.f) << 0 << row.f << row.ipc << row.ipcMatch << row.ipcTruncated;
@@ -189,7 +189,7 @@ void tst_BitrateCalculator::ipcIsFlatBelowOneFrame()
     QFETCH(double, frameRate);
     const BitrateCalculator calculator;
     QCOMPARE(QByteArray::number(calculator.calculateChannelBitrate(0, "R100", frameRate), 'g', 17),
-             QByteArray::number(calculator.calculateChannelBitrate(0, "R100", 1.0), 'g', 17));
+        QByteArray::number(calculator.calculateChannelBitrate(0, "R100", 1.0), 'g', 17));
 }
 
 void tst_BitrateCalculator::lookupMisses_data()
@@ -238,11 +238,14 @@ void tst_BitrateCalculator::constructionAppliesPendingDvrTable()
     QTemporaryDir work;
     QVERIFY(work.isValid());
     QVERIFY(QDir::setCurrent(work.path()));
-    const QByteArray original = "<ConfigList><ConfigItem><Resolution>OLD</Resolution></ConfigItem></ConfigList>";
+    const QByteArray original
+        = "<ConfigList><ConfigItem><Resolution>OLD</Resolution></ConfigItem></ConfigList>";
     writeFile("DVRBitrateConfig.xml", original);
     writeFile("IPCBitrateConfig.xml", original);
 
-    { BitrateCalculator withoutUpdate; }
+    {
+        BitrateCalculator withoutUpdate;
+    }
     QCOMPARE(readFile(m_dir->filePath("DVRBitrateConfig.xml")), original);
 
     QVERIFY(QDir(work.path()).mkdir("C:"));
@@ -251,7 +254,9 @@ void tst_BitrateCalculator::constructionAppliesPendingDvrTable()
     update.write("960H,1280\n");
     update.close();
 
-    { BitrateCalculator withUpdate; }
+    {
+        BitrateCalculator withUpdate;
+    }
     XmlElement written;
     QVERIFY(written.load(m_dir->filePath("DVRBitrateConfig.xml")));
     QCOMPARE(written.childElementCount(), 1);
@@ -282,7 +287,7 @@ void tst_BitrateCalculator::recordHours()
     QFETCH(double, capacity);
     const double hours = BitrateCalculator().calculateRecordHours(bitrate, capacity);
     QCOMPARE(QByteArray::number(hours, 'g', 17),
-             QByteArray::number(referenceRecordHours(bitrate, capacity), 'g', 17));
+        QByteArray::number(referenceRecordHours(bitrate, capacity), 'g', 17));
 }
 
 void tst_BitrateCalculator::diskCapacity_data()
@@ -308,7 +313,8 @@ void tst_BitrateCalculator::diskCapacity()
     QFETCH(double, bitrate);
     QFETCH(int, hours);
     const double size = BitrateCalculator().calculateDiskCapacity(bitrate, hours);
-    QCOMPARE(QByteArray::number(size, 'g', 17), QByteArray::number(referenceDiskCapacity(bitrate, hours), 'g', 17));
+    QCOMPARE(QByteArray::number(size, 'g', 17),
+        QByteArray::number(referenceDiskCapacity(bitrate, hours), 'g', 17));
 }
 
 void tst_BitrateCalculator::knownFigures()
@@ -326,11 +332,11 @@ void tst_BitrateCalculator::knownFigures()
         double low;
         double high;
     } needs[] = {
-        {512, 168, 3976, 0, 0},
-        {512, 720, 17038, 0, 0},
-        {500, 4320, 99832, 0, 0},
-        {501, 4320, 0, 1000.0, 1001.0},
-        {512, 262800, 0, 62000.0, 63000.0},
+        { 512, 168, 3976, 0, 0 },
+        { 512, 720, 17038, 0, 0 },
+        { 500, 4320, 99832, 0, 0 },
+        { 501, 4320, 0, 1000.0, 1001.0 },
+        { 512, 262800, 0, 62000.0, 63000.0 },
     };
     for (const auto &need : needs) {
         const double size = calculator.calculateDiskCapacity(need.bitrate, need.hours);

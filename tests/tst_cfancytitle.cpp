@@ -40,8 +40,8 @@ void tst_CFancyTitle::dragMovesWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     const QPoint start = w.window.pos();
     QTest::mousePress(w.title, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    QMouseEvent move(QEvent::MouseMove, QPoint(40, 30), w.title->mapToGlobal(QPoint(40, 30)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPoint(40, 30), w.title->mapToGlobal(QPoint(40, 30)), Qt::NoButton,
+        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w.title, &move);
     QTest::mouseRelease(w.title, Qt::LeftButton, Qt::NoModifier, QPoint(40, 30));
     QTRY_COMPARE(w.window.pos(), start + QPoint(30, 20));

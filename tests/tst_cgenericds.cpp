@@ -1,5 +1,5 @@
-#include "toolkit/cgenericds.h"
 #include "toolkit/cfile.h"
+#include "toolkit/cgenericds.h"
 
 #include <QtTest>
 
@@ -58,7 +58,8 @@ void tst_CGenericDS::valueSetThroughChildIsSavedByRoot()
 
     CGenericDS reread;
     QVERIFY(reread.LoadXML(copy));
-    QCOMPARE(reread.GetChildByName("Skin").GetChildByName("Value").GetValue(), QStringLiteral("New & <fresh>"));
+    QCOMPARE(
+        reread.GetChildByName("Skin").GetChildByName("Value").GetValue(), QStringLiteral("New & <fresh>"));
 }
 
 void tst_CGenericDS::loadFailures_data()
@@ -82,8 +83,8 @@ void tst_CGenericDS::readAllJoinsFilesInListOrder()
 {
     write("a.qss", "A{}");
     write("b.qss", "B{}\n");
-    QCOMPARE(MovraGUIToolkit::CFile::ReadAll(QStringList{"b.qss", "a.qss"}, m_dir.path()),
-             QStringLiteral("B{}\nA{}\n"));
+    QCOMPARE(MovraGUIToolkit::CFile::ReadAll(QStringList { "b.qss", "a.qss" }, m_dir.path()),
+        QStringLiteral("B{}\nA{}\n"));
     QCOMPARE(MovraGUIToolkit::CFile::ReadAll(m_dir.filePath("a.qss")), QStringLiteral("A{}"));
     QCOMPARE(MovraGUIToolkit::CFile::ReadAll(m_dir.filePath("none.qss")), QString());
 }

@@ -57,9 +57,12 @@ void tst_CIntValidator::typingIntoField_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("six digits keep five") << "123456" << "12345";
-    QTest::newRow("a value above the maximum stops at the last valid text") << "60000" << "6000";
-    QTest::newRow("letters never enter") << "4a0" << "40";
+    QTest::newRow("six digits keep five") << "123456"
+                                          << "12345";
+    QTest::newRow("a value above the maximum stops at the last valid text") << "60000"
+                                                                            << "6000";
+    QTest::newRow("letters never enter") << "4a0"
+                                         << "40";
 }
 
 void tst_CIntValidator::typingIntoField()

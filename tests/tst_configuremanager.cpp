@@ -62,31 +62,30 @@ void tst_ConfigureManager::readsSettings_data()
     QTest::addColumn<QString>("skin"); // null: no "Skin" record
     QTest::addColumn<QString>("logLevel");
 
-    QTest::newRow("shipped setup, English")
-        << setupXml({{"Translator", "0"}, {"Languages", "en;zh"}, {"LogLevel", "Warning"},
-                     {"Skin", "CommonSkin"}})
-        << 0u << "CommonSkin" << "Warning";
-    QTest::newRow("Chinese")
-        << setupXml({{"Skin", "Dark"}, {"Translator", "1"}}) << 1u << "Dark" << QString();
-    QTest::newRow("font-only language 10") << setupXml({{"Translator", "10"}}) << 10u << QString()
-                                           << QString();
-    QTest::newRow("letters zh read as English") << setupXml({{"Translator", "zh"}}) << 0u
-                                                << QString() << QString();
-    QTest::newRow("negative number reads as English") << setupXml({{"Translator", "-1"}}) << 0u
-                                                      << QString() << QString();
+    QTest::newRow("shipped setup, English") << setupXml({ { "Translator", "0" }, { "Languages", "en;zh" },
+        { "LogLevel", "Warning" }, { "Skin", "CommonSkin" } })
+                                            << 0u << "CommonSkin"
+                                            << "Warning";
+    QTest::newRow("Chinese") << setupXml({ { "Skin", "Dark" }, { "Translator", "1" } }) << 1u << "Dark"
+                             << QString();
+    QTest::newRow("font-only language 10")
+        << setupXml({ { "Translator", "10" } }) << 10u << QString() << QString();
+    QTest::newRow("letters zh read as English")
+        << setupXml({ { "Translator", "zh" } }) << 0u << QString() << QString();
+    QTest::newRow("negative number reads as English")
+        << setupXml({ { "Translator", "-1" } }) << 0u << QString() << QString();
     QTest::newRow("first of two Skin elements counts")
-        << setupXml({{"Skin", "First"}, {"Translator", "1"}, {"Skin", "Second"}}) << 1u << "First"
+        << setupXml({ { "Skin", "First" }, { "Translator", "1" }, { "Skin", "Second" } }) << 1u << "First"
         << QString();
     QTest::newRow("first of two Translator elements counts")
-        << setupXml({{"Translator", "1"}, {"Translator", "0"}}) << 1u << QString() << QString();
+        << setupXml({ { "Translator", "1" }, { "Translator", "0" } }) << 1u << QString() << QString();
     QTest::newRow("keys are case-sensitive")
-        << setupXml({{"translator", "1"}, {"skin", "Dark"}, {"LOGLEVEL", "Debug"}}) << 0u
-        << QString() << QString();
-    QTest::newRow("unknown elements are kept but never found")
-        << setupXml({{"Colour", "Blue"}, {"Skin", "CommonSkin"}}) << 0u << "CommonSkin"
+        << setupXml({ { "translator", "1" }, { "skin", "Dark" }, { "LOGLEVEL", "Debug" } }) << 0u << QString()
         << QString();
+    QTest::newRow("unknown elements are kept but never found")
+        << setupXml({ { "Colour", "Blue" }, { "Skin", "CommonSkin" } }) << 0u << "CommonSkin" << QString();
     QTest::newRow("Skin without Value reads as empty text")
-        << setupXml({{"Skin", QString()}}) << 0u << "" << QString();
+        << setupXml({ { "Skin", QString() } }) << 0u << "" << QString();
     QTest::newRow("no settings at all") << setupXml(Settings()) << 0u << QString() << QString();
 }
 
@@ -125,7 +124,7 @@ void tst_ConfigureManager::unreadableFileLeavesStoreEmpty()
     QFETCH(QByteArray, content);
     ConfigureManager *manager = ConfigureManager::instance();
     // A previous good load must not survive a failed one.
-    QVERIFY(manager->load(writeSetup(setupXml({{"Translator", "1"}, {"Skin", "Dark"}}))));
+    QVERIFY(manager->load(writeSetup(setupXml({ { "Translator", "1" }, { "Skin", "Dark" } }))));
 
     QString path = m_dir.filePath(QStringLiteral("absent/Setup.xml"));
     if (!content.isNull())
@@ -161,9 +160,9 @@ void tst_ConfigureManager::keyNames()
 
     // Against a store that holds every key: each finds its own record, a key
     // without a name finds none.
-    QVERIFY(ConfigureManager::instance()->load(writeSetup(setupXml(
-        {{"Translator", "1"}, {"Languages", "en"}, {"LogLevel", "x"}, {"VersionType", "x"},
-         {"PingThread", "x"}, {"TaskThread", "x"}, {"LogSaveDay", "x"}, {"Skin", "x"}}))));
+    QVERIFY(ConfigureManager::instance()->load(writeSetup(
+        setupXml({ { "Translator", "1" }, { "Languages", "en" }, { "LogLevel", "x" }, { "VersionType", "x" },
+            { "PingThread", "x" }, { "TaskThread", "x" }, { "LogSaveDay", "x" }, { "Skin", "x" } }))));
     const apt::Configure *record = ConfigureManager::instance()->find(configureKey);
     QCOMPARE(record ? record->strName : QString(), name.isEmpty() ? QString() : name);
 }

@@ -6,7 +6,7 @@
 #include <atomic>
 
 namespace {
-std::atomic<int> g_constructed{0};
+std::atomic<int> g_constructed { 0 };
 
 class Counted : public MovraGUIToolkit::CUiSingleton<Counted>
 {

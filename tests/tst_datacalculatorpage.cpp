@@ -23,14 +23,10 @@ const QString PictureFolder = QStringLiteral(":/CommonSkin/Orvane/Images/Orvane/
 struct Fixture
 {
     DataCalculatorPage page;
-    QSignalSpy timeSpy{&page, &DataCalculatorPage::setTime};
-    QSignalSpy sizeSpy{&page, &DataCalculatorPage::setDiskSize};
+    QSignalSpy timeSpy { &page, &DataCalculatorPage::setTime };
+    QSignalSpy sizeSpy { &page, &DataCalculatorPage::setDiskSize };
 
-    template<typename T>
-    T *child(const char *name)
-    {
-        return page.findChild<T *>(QLatin1String(name));
-    }
+    template <typename T> T *child(const char *name) { return page.findChild<T *>(QLatin1String(name)); }
     QLineEdit *diskSize() { return child<QLineEdit>("m_lineEditGT"); }
     QLineEdit *saveTime() { return child<QLineEdit>("m_lineEditSaveTime"); }
     QSpinBox *timeHours() { return child<QSpinBox>("m_spinBoxTime"); }
@@ -56,12 +52,12 @@ QStringList texts(const QList<QVariant> &arguments)
 
 QStringList times(const char *day, const char *week, const char *month)
 {
-    return {QLatin1String(day), QLatin1String(week), QLatin1String(month)};
+    return { QLatin1String(day), QLatin1String(week), QLatin1String(month) };
 }
 
 QStringList size(const char *figure, const char *unit)
 {
-    return {QLatin1String(figure), QLatin1String(unit)};
+    return { QLatin1String(figure), QLatin1String(unit) };
 }
 
 } // namespace
@@ -146,21 +142,22 @@ void tst_DataCalculatorPage::timePage_data()
     QTest::newRow("512 kbps, 4 TB, 24 h") << 512.0 << "4" << true << 24 << times("704", "100", "23");
     QTest::newRow("512 kbps, 4000 GB, 24 h") << 512.0 << "4000" << false << 24 << times("704", "100", "23");
     QTest::newRow("512 kbps, 4 TB, 8 h") << 512.0 << "4" << true << 8 << times("2112", "301", "70");
-    QTest::newRow("100 kbps, 40 TB is beyond 3650 days") << 100.0 << "40" << true << 24 << times("0", "0", "0");
-    QTest::newRow("3650 days and a fraction still show") << 1234.7 << "50000" << false << 24
-                                                         << times("3650", "521", "121");
-    QTest::newRow("3651 days and a fraction show zeros") << 1234.4 << "50000" << false << 24
-                                                         << times("0", "0", "0");
+    QTest::newRow("100 kbps, 40 TB is beyond 3650 days")
+        << 100.0 << "40" << true << 24 << times("0", "0", "0");
+    QTest::newRow("3650 days and a fraction still show")
+        << 1234.7 << "50000" << false << 24 << times("3650", "521", "121");
+    QTest::newRow("3651 days and a fraction show zeros")
+        << 1234.4 << "50000" << false << 24 << times("0", "0", "0");
     QTest::newRow("zero daily hours with devices") << 512.0 << "4" << true << 0 << times("0", "0", "0");
     QTest::newRow("an empty disk size counts as zero") << 512.0 << "" << true << 24 << times("0", "0", "0");
     QTest::newRow("no devices") << 0.0 << "4" << true << 24 << times("0", "0", "0");
-    QTest::newRow("a positive total below 1e-6 is no devices") << 5e-7 << "4" << true << 24
-                                                               << times("0", "0", "0");
+    QTest::newRow("a positive total below 1e-6 is no devices")
+        << 5e-7 << "4" << true << 24 << times("0", "0", "0");
     QTest::newRow("a negative total") << -512.0 << "4" << true << 24 << times("0", "0", "0");
-    QTest::newRow("a total that is not a number") << std::numeric_limits<double>::quiet_NaN() << "4" << true << 24
-                                                  << times("0", "0", "0");
-    QTest::newRow("1e-6 kbps, 50000 TB: weeks and months beyond 32 bits") << 1e-6 << "50000" << true << 1
-                                                                      << times("0", "0", "0");
+    QTest::newRow("a total that is not a number")
+        << std::numeric_limits<double>::quiet_NaN() << "4" << true << 24 << times("0", "0", "0");
+    QTest::newRow("1e-6 kbps, 50000 TB: weeks and months beyond 32 bits")
+        << 1e-6 << "50000" << true << 1 << times("0", "0", "0");
 }
 
 void tst_DataCalculatorPage::timePage()
@@ -192,29 +189,40 @@ void tst_DataCalculatorPage::sizePage_data()
     QTest::addColumn<int>("dailyHours");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("512 kbps, 1 day, 24 h") << 512.0 << "1" << "m_radioBtnDay" << 24 << size("6", "GB");
-    QTest::newRow("512 kbps, 1 week, 24 h") << 512.0 << "1" << "m_radioBtnWeek" << 24 << size("40", "GB");
-    QTest::newRow("512 kbps, 1 month, 24 h") << 512.0 << "1" << "m_radioMonth" << 24 << size("171", "GB");
-    QTest::newRow("500 kbps, 6 months: just under 1000 GB") << 500.0 << "6" << "m_radioMonth" << 24
-                                                             << size("999", "GB");
-    QTest::newRow("501 kbps, 6 months: just over 1000 GB") << 501.0 << "6" << "m_radioMonth" << 24
-                                                            << size("2", "TB");
-    QTest::newRow("512 kbps, 365 months, 24 h") << 512.0 << "365" << "m_radioMonth" << 24 << size("63", "TB");
-    QTest::newRow("exactly 1e-6 kbps is computed") << 1e-6 << "365" << "m_radioMonth" << 24 << size("1", "GB");
-    QTest::newRow("5e-7 kbps is no devices") << 5e-7 << "365" << "m_radioMonth" << 24 << size("0", "GB");
-    QTest::newRow("zero daily hours") << 512.0 << "1" << "m_radioBtnWeek" << 0 << size("0", "GB");
-    QTest::newRow("zero save time") << 512.0 << "0" << "m_radioBtnWeek" << 24 << size("0", "GB");
-    QTest::newRow("empty save time") << 512.0 << "" << "m_radioBtnWeek" << 24 << size("0", "GB");
-    QTest::newRow("exactly 50000 TB is shown") << 411649.0 << "365" << "m_radioMonth" << 24
-                                               << size("50000", "TB");
-    QTest::newRow("a TB figure above 50000") << 411650.0 << "365" << "m_radioMonth" << 24 << size("0", "GB");
-    QTest::newRow("a capacity beyond 32-bit integers") << 1e9 << "365" << "m_radioMonth" << 24
-                                                       << size("0", "GB");
-    QTest::newRow("a negative total") << -512.0 << "1" << "m_radioBtnWeek" << 24 << size("0", "GB");
+    QTest::newRow("512 kbps, 1 day, 24 h") << 512.0 << "1"
+                                           << "m_radioBtnDay" << 24 << size("6", "GB");
+    QTest::newRow("512 kbps, 1 week, 24 h") << 512.0 << "1"
+                                            << "m_radioBtnWeek" << 24 << size("40", "GB");
+    QTest::newRow("512 kbps, 1 month, 24 h") << 512.0 << "1"
+                                             << "m_radioMonth" << 24 << size("171", "GB");
+    QTest::newRow("500 kbps, 6 months: just under 1000 GB") << 500.0 << "6"
+                                                            << "m_radioMonth" << 24 << size("999", "GB");
+    QTest::newRow("501 kbps, 6 months: just over 1000 GB") << 501.0 << "6"
+                                                           << "m_radioMonth" << 24 << size("2", "TB");
+    QTest::newRow("512 kbps, 365 months, 24 h") << 512.0 << "365"
+                                                << "m_radioMonth" << 24 << size("63", "TB");
+    QTest::newRow("exactly 1e-6 kbps is computed") << 1e-6 << "365"
+                                                   << "m_radioMonth" << 24 << size("1", "GB");
+    QTest::newRow("5e-7 kbps is no devices") << 5e-7 << "365"
+                                             << "m_radioMonth" << 24 << size("0", "GB");
+    QTest::newRow("zero daily hours") << 512.0 << "1"
+                                      << "m_radioBtnWeek" << 0 << size("0", "GB");
+    QTest::newRow("zero save time") << 512.0 << "0"
+                                    << "m_radioBtnWeek" << 24 << size("0", "GB");
+    QTest::newRow("empty save time") << 512.0 << ""
+                                     << "m_radioBtnWeek" << 24 << size("0", "GB");
+    QTest::newRow("exactly 50000 TB is shown") << 411649.0 << "365"
+                                               << "m_radioMonth" << 24 << size("50000", "TB");
+    QTest::newRow("a TB figure above 50000") << 411650.0 << "365"
+                                             << "m_radioMonth" << 24 << size("0", "GB");
+    QTest::newRow("a capacity beyond 32-bit integers") << 1e9 << "365"
+                                                       << "m_radioMonth" << 24 << size("0", "GB");
+    QTest::newRow("a negative total") << -512.0 << "1"
+                                      << "m_radioBtnWeek" << 24 << size("0", "GB");
     QTest::newRow("a total that is not a number") << std::numeric_limits<double>::quiet_NaN() << "1"
                                                   << "m_radioBtnWeek" << 24 << size("0", "GB");
-    QTest::newRow("an infinite total") << std::numeric_limits<double>::infinity() << "1" << "m_radioBtnWeek"
-                                       << 24 << size("0", "GB");
+    QTest::newRow("an infinite total") << std::numeric_limits<double>::infinity() << "1"
+                                       << "m_radioBtnWeek" << 24 << size("0", "GB");
 }
 
 void tst_DataCalculatorPage::sizePage()
@@ -246,11 +254,21 @@ void tst_DataCalculatorPage::diskSizeTyping_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("a sixth digit is refused") << "m_lineEditGT" << "123456" << "12345";
-    QTest::newRow("a disk size above 50000 is refused") << "m_lineEditGT" << "50001" << "5000";
-    QTest::newRow("50000 itself is taken") << "m_lineEditGT" << "50000" << "50000";
-    QTest::newRow("letters never enter the disk size") << "m_lineEditGT" << "1x2" << "12";
-    QTest::newRow("a save time above 365 is refused") << "m_lineEditSaveTime" << "366" << "36";
+    QTest::newRow("a sixth digit is refused") << "m_lineEditGT"
+                                              << "123456"
+                                              << "12345";
+    QTest::newRow("a disk size above 50000 is refused") << "m_lineEditGT"
+                                                        << "50001"
+                                                        << "5000";
+    QTest::newRow("50000 itself is taken") << "m_lineEditGT"
+                                           << "50000"
+                                           << "50000";
+    QTest::newRow("letters never enter the disk size") << "m_lineEditGT"
+                                                       << "1x2"
+                                                       << "12";
+    QTest::newRow("a save time above 365 is refused") << "m_lineEditSaveTime"
+                                                      << "366"
+                                                      << "36";
 }
 
 void tst_DataCalculatorPage::diskSizeTyping()
@@ -305,12 +323,12 @@ void tst_DataCalculatorPage::sliderDrivesSpinBoxAndCalculation_data()
     QTest::addColumn<int>("value");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("time page, 8 h") << false << "m_horizontalSliderTime" << "m_spinBoxTime" << 8
-                                    << times("2112", "301", "70");
-    QTest::newRow("time page, 0 h") << false << "m_horizontalSliderTime" << "m_spinBoxTime" << 0
-                                    << times("0", "0", "0");
-    QTest::newRow("size page, 8 h") << true << "m_hSliderDailyTime" << "m_spinBoxDailyTime" << 8
-                                    << size("14", "GB");
+    QTest::newRow("time page, 8 h") << false << "m_horizontalSliderTime"
+                                    << "m_spinBoxTime" << 8 << times("2112", "301", "70");
+    QTest::newRow("time page, 0 h") << false << "m_horizontalSliderTime"
+                                    << "m_spinBoxTime" << 0 << times("0", "0", "0");
+    QTest::newRow("size page, 8 h") << true << "m_hSliderDailyTime"
+                                    << "m_spinBoxDailyTime" << 8 << size("14", "GB");
 }
 
 void tst_DataCalculatorPage::sliderDrivesSpinBoxAndCalculation()

@@ -129,20 +129,19 @@ void tst_DeviceConfigReader::encodingTypes_data()
     QTest::addColumn<QStringList>("encodings");
 
     QTest::newRow("the last extension is dropped")
-        << QStringList{"IPCBitrate/H.264.csv", "IPCBitrate/H.265.csv"} << QStringList{"H.264", "H.265"};
+        << QStringList { "IPCBitrate/H.264.csv", "IPCBitrate/H.265.csv" } << QStringList { "H.264", "H.265" };
     QTest::newRow("a name without extension loses its last dot part")
-        << QStringList{"IPCBitrate/H.265"} << QStringList{"H"};
-    QTest::newRow("name order ignores letter case")
-        << QStringList{"IPCBitrate/b.csv", "IPCBitrate/C.csv", "IPCBitrate/A.csv"} << QStringList{"A", "b", "C"};
+        << QStringList { "IPCBitrate/H.265" } << QStringList { "H" };
+    QTest::newRow("name order ignores letter case") << QStringList { "IPCBitrate/b.csv", "IPCBitrate/C.csv",
+        "IPCBitrate/A.csv" } << QStringList { "A", "b", "C" };
     QTest::newRow("blanks belong to the name")
-        << QStringList{"IPCBitrate/Smart Codec.csv"} << QStringList{"Smart Codec"};
-    QTest::newRow("hidden files and subfolders are left out")
-        << QStringList{"IPCBitrate/.hidden.csv", "IPCBitrate/sub/X.csv", "IPCBitrate/H.264.csv"}
-        << QStringList{"H.264"};
+        << QStringList { "IPCBitrate/Smart Codec.csv" } << QStringList { "Smart Codec" };
+    QTest::newRow("hidden files and subfolders are left out") << QStringList { "IPCBitrate/.hidden.csv",
+        "IPCBitrate/sub/X.csv", "IPCBitrate/H.264.csv" } << QStringList { "H.264" };
     QTest::newRow("one encoding in two files is listed twice")
-        << QStringList{"IPCBitrate/H.264.txt", "IPCBitrate/H.264.csv"} << QStringList{"H.264", "H.264"};
+        << QStringList { "IPCBitrate/H.264.txt", "IPCBitrate/H.264.csv" } << QStringList { "H.264", "H.264" };
     QTest::newRow("DVR tables name no encodings")
-        << QStringList{"DVRBitrate/H.264.csv", "DVRBitrate/H.265.csv"} << QStringList{};
+        << QStringList { "DVRBitrate/H.264.csv", "DVRBitrate/H.265.csv" } << QStringList {};
 }
 
 void tst_DeviceConfigReader::encodingTypes()
@@ -165,29 +164,30 @@ void tst_DeviceConfigReader::laterFileReplacesTable()
     QCOMPARE(reader.getTableBitrate("720P", 1), 0);
     QStringList names;
     reader.getResolutionNames(names, 1);
-    QCOMPARE(names, QStringList{"1080P"});
+    QCOMPARE(names, QStringList { "1080P" });
 }
 
 void tst_DeviceConfigReader::tableRows()
 {
-    writeFile("IPCBitrate/H.264.csv", "1080P,4096\n"
-                                      "short\n"
-                                      "\n"
-                                      "720P,abc\n"
-                                      "1080P,1\n"
-                                      "CIF,5,extra\n"
-                                      " D1,64\n"
-                                      "4K,2048\r\n");
+    writeFile("IPCBitrate/H.264.csv",
+        "1080P,4096\n"
+        "short\n"
+        "\n"
+        "720P,abc\n"
+        "1080P,1\n"
+        "CIF,5,extra\n"
+        " D1,64\n"
+        "4K,2048\r\n");
     DeviceConfigReader reader;
 
-    QStringList names{"kept"};
+    QStringList names { "kept" };
     reader.getResolutionNames(names, 1);
-    QCOMPARE(names, (QStringList{"kept", "1080P", "720P", "1080P", "CIF", " D1", "4K"}));
+    QCOMPARE(names, (QStringList { "kept", "1080P", "720P", "1080P", "CIF", " D1", "4K" }));
 
     QCOMPARE(reader.getTableBitrate("1080P", 1), 4096); // the first equal row wins
-    QCOMPARE(reader.getTableBitrate("720P", 1), 0);     // not a number
-    QCOMPARE(reader.getTableBitrate("CIF", 1), 5);      // fields beyond two are ignored
-    QCOMPARE(reader.getTableBitrate("4K", 1), 2048);    // CR LF line ends
+    QCOMPARE(reader.getTableBitrate("720P", 1), 0); // not a number
+    QCOMPARE(reader.getTableBitrate("CIF", 1), 5); // fields beyond two are ignored
+    QCOMPARE(reader.getTableBitrate("4K", 1), 2048); // CR LF line ends
     QCOMPARE(reader.getTableBitrate("short", 1), 0);
     QCOMPARE(reader.getTableBitrate("1080p", 1), 0);
     QCOMPARE(reader.getTableBitrate("D1", 1), 0);
@@ -234,10 +234,10 @@ void tst_DeviceConfigReader::resolutionNamesComeFromH264()
 
     QStringList ipc;
     reader.getResolutionNames(ipc, 1);
-    QCOMPARE(ipc, QStringList{}); // no H.264 IPC table, whatever the encoding
+    QCOMPARE(ipc, QStringList {}); // no H.264 IPC table, whatever the encoding
     QStringList dvr;
     reader.getResolutionNames(dvr, 2);
-    QCOMPARE(dvr, (QStringList{"960H", "D1"}));
+    QCOMPARE(dvr, (QStringList { "960H", "D1" }));
     // Other encodings still look up fine.
     QCOMPARE(reader.getTableBitrate("720P", 1), 1);
     QCOMPARE(reader.getTableBitrate("CIF", 2), 1);
@@ -246,13 +246,13 @@ void tst_DeviceConfigReader::resolutionNamesComeFromH264()
 void tst_DeviceConfigReader::missingCatalogue()
 {
     DeviceConfigReader reader;
-    QCOMPARE(reader.getEncodingTypes(), QStringList{});
+    QCOMPARE(reader.getEncodingTypes(), QStringList {});
     QStringList list;
     reader.getResolutionNames(list, 1);
     reader.getResolutionNames(list, 2);
-    QCOMPARE(list, QStringList{});
+    QCOMPARE(list, QStringList {});
     reader.getFrameRates(list, 0);
-    QCOMPARE(list, QStringList{});
+    QCOMPARE(list, QStringList {});
     QCOMPARE(reader.getTableBitrate("1080P", 1), 0);
     QCOMPARE(reader.getTableBitrate("1080P", 2), 0);
 
@@ -261,7 +261,7 @@ void tst_DeviceConfigReader::missingCatalogue()
     QVERIFY(names.isEmpty());
     QVERIFY(!reader.getScenceResolutions("Hospital", list));
     QVERIFY(!reader.getScenceEncodings("Hospital", "720P", list));
-    QCOMPARE(list, QStringList{});
+    QCOMPARE(list, QStringList {});
     QCOMPARE(reader.getScenceRecommandRate("Hospital", "H.264", "720P"), -1);
     QCOMPARE(reader.getScencePicture("Hospital", "H.264", "720P"), QString());
 }
@@ -309,20 +309,20 @@ void tst_DeviceConfigReader::frameLists()
     writeFile("Frame.xml", FrameXml);
     DeviceConfigReader reader;
 
-    QStringList frames{"replaced"};
+    QStringList frames { "replaced" };
     reader.getFrameRates(frames, 0);
-    QCOMPARE(frames, (QStringList{"25", "12.5", "1/2"}));
+    QCOMPARE(frames, (QStringList { "25", "12.5", "1/2" }));
     reader.getFrameRates(frames, 1);
-    QCOMPARE(frames, (QStringList{"30", "15"})); // the first NTSC element, however deep
+    QCOMPARE(frames, (QStringList { "30", "15" })); // the first NTSC element, however deep
     reader.getFrameRates(frames, 5);
-    QCOMPARE(frames, (QStringList{"30", "15"}));
+    QCOMPARE(frames, (QStringList { "30", "15" }));
 
     writeFile("Frame.xml", "<Frames><NTSC><i>30</i></NTSC></Frames>");
     DeviceConfigReader withoutPal;
     withoutPal.getFrameRates(frames, 0);
-    QCOMPARE(frames, QStringList{});
+    QCOMPARE(frames, QStringList {});
     withoutPal.getFrameRates(frames, 1);
-    QCOMPARE(frames, QStringList{"30"});
+    QCOMPARE(frames, QStringList { "30" });
 }
 
 void tst_DeviceConfigReader::scenceNames_data()
@@ -331,13 +331,14 @@ void tst_DeviceConfigReader::scenceNames_data()
     QTest::addColumn<QVector<QString>>("names");
 
     QTest::newRow("distinct names in order of first appearance")
-        << ScenceTable << QVector<QString>{"Hospital", "Park"};
-    QTest::newRow("short rows still name scenes") << ShortRowTable << QVector<QString>{"Hospital", "Park", "Lobby"};
-    QTest::newRow("the header is skipped even when it looks like data")
-        << QByteArray("Hospital,H.264,720P,1,a.png\nPark,H.264,720P,1,b.png\n") << QVector<QString>{"Park"};
+        << ScenceTable << QVector<QString> { "Hospital", "Park" };
+    QTest::newRow("short rows still name scenes")
+        << ShortRowTable << QVector<QString> { "Hospital", "Park", "Lobby" };
+    QTest::newRow("the header is skipped even when it looks like data") << QByteArray(
+        "Hospital,H.264,720P,1,a.png\nPark,H.264,720P,1,b.png\n") << QVector<QString> { "Park" };
     QTest::newRow("an empty first line is the header")
-        << QByteArray("\nPark,H.264,720P,1,b.png\n") << QVector<QString>{"Park"};
-    QTest::newRow("header only") << ScenceHeader << QVector<QString>{};
+        << QByteArray("\nPark,H.264,720P,1,b.png\n") << QVector<QString> { "Park" };
+    QTest::newRow("header only") << ScenceHeader << QVector<QString> {};
 }
 
 void tst_DeviceConfigReader::scenceNames()
@@ -347,9 +348,9 @@ void tst_DeviceConfigReader::scenceNames()
 
     writeFile("Scene.csv", table);
     const DeviceConfigReader reader;
-    QVector<QString> read{"kept"};
+    QVector<QString> read { "kept" };
     QVERIFY(reader.readScenceNames(read));
-    QCOMPARE(read, QVector<QString>{"kept"} + names);
+    QCOMPARE(read, QVector<QString> { "kept" } + names);
 }
 
 void tst_DeviceConfigReader::scenceResolutionsAndEncodings()
@@ -359,20 +360,20 @@ void tst_DeviceConfigReader::scenceResolutionsAndEncodings()
 
     QStringList resolutions;
     QVERIFY(reader.getScenceResolutions("Hospital", resolutions));
-    QCOMPARE(resolutions, (QStringList{"720P", "1080P"}));
+    QCOMPARE(resolutions, (QStringList { "720P", "1080P" }));
     resolutions.clear();
     QVERIFY(reader.getScenceResolutions("Nowhere", resolutions));
-    QCOMPARE(resolutions, QStringList{});
+    QCOMPARE(resolutions, QStringList {});
 
     QStringList encodings;
     QVERIFY(reader.getScenceEncodings("Hospital", "720P", encodings));
-    QCOMPARE(encodings, (QStringList{"H.265", "H.264"}));
+    QCOMPARE(encodings, (QStringList { "H.265", "H.264" }));
     encodings.clear();
     QVERIFY(reader.getScenceEncodings("Park", "720P", encodings));
-    QCOMPARE(encodings, (QStringList{"H.264", "H.265"}));
+    QCOMPARE(encodings, (QStringList { "H.264", "H.265" }));
     encodings.clear();
     QVERIFY(reader.getScenceEncodings("Park", "1080P", encodings));
-    QCOMPARE(encodings, QStringList{});
+    QCOMPARE(encodings, QStringList {});
 }
 
 void tst_DeviceConfigReader::scenceRecommandRate_data()
@@ -382,12 +383,24 @@ void tst_DeviceConfigReader::scenceRecommandRate_data()
     QTest::addColumn<QString>("resolution");
     QTest::addColumn<int>("rate");
 
-    QTest::newRow("first of two equal rows") << "Hospital" << "H.265" << "720P" << 1204;
-    QTest::newRow("row after another scene's rows") << "Hospital" << "H.264" << "720P" << 1000;
-    QTest::newRow("other scene") << "Park" << "H.265" << "720P" << 800;
-    QTest::newRow("combination not listed") << "Hospital" << "H.265" << "1080P" << -1;
-    QTest::newRow("unknown scene") << "Lobby" << "H.264" << "720P" << -1;
-    QTest::newRow("case-sensitive") << "hospital" << "H.265" << "720P" << -1;
+    QTest::newRow("first of two equal rows") << "Hospital"
+                                             << "H.265"
+                                             << "720P" << 1204;
+    QTest::newRow("row after another scene's rows") << "Hospital"
+                                                    << "H.264"
+                                                    << "720P" << 1000;
+    QTest::newRow("other scene") << "Park"
+                                 << "H.265"
+                                 << "720P" << 800;
+    QTest::newRow("combination not listed") << "Hospital"
+                                            << "H.265"
+                                            << "1080P" << -1;
+    QTest::newRow("unknown scene") << "Lobby"
+                                   << "H.264"
+                                   << "720P" << -1;
+    QTest::newRow("case-sensitive") << "hospital"
+                                    << "H.265"
+                                    << "720P" << -1;
 }
 
 void tst_DeviceConfigReader::scenceRecommandRate()
@@ -409,12 +422,26 @@ void tst_DeviceConfigReader::scencePicture_data()
     QTest::addColumn<QString>("resolution");
     QTest::addColumn<QString>("fileName"); // empty: no picture
 
-    QTest::newRow("exact row") << "Hospital" << "H.264" << "1080P" << "hospital2.png";
-    QTest::newRow("first of two equal rows") << "Hospital" << "H.265" << "720P" << "hospital1.png";
-    QTest::newRow("combination not listed gives the scene's last row")
-        << "Hospital" << "H.265" << "4K" << "dup.png";
-    QTest::newRow("other scene, not listed") << "Park" << "H.264" << "4K" << "park2.png";
-    QTest::newRow("unknown scene") << "Lobby" << "H.264" << "720P" << "";
+    QTest::newRow("exact row") << "Hospital"
+                               << "H.264"
+                               << "1080P"
+                               << "hospital2.png";
+    QTest::newRow("first of two equal rows") << "Hospital"
+                                             << "H.265"
+                                             << "720P"
+                                             << "hospital1.png";
+    QTest::newRow("combination not listed gives the scene's last row") << "Hospital"
+                                                                       << "H.265"
+                                                                       << "4K"
+                                                                       << "dup.png";
+    QTest::newRow("other scene, not listed") << "Park"
+                                             << "H.264"
+                                             << "4K"
+                                             << "park2.png";
+    QTest::newRow("unknown scene") << "Lobby"
+                                   << "H.264"
+                                   << "720P"
+                                   << "";
 }
 
 void tst_DeviceConfigReader::scencePicture()
@@ -427,7 +454,7 @@ void tst_DeviceConfigReader::scencePicture()
     writeFile("Scene.csv", ScenceTable);
     const DeviceConfigReader reader;
     QCOMPARE(reader.getScencePicture(scence, encoding, resolution),
-             fileName.isEmpty() ? QString() : picture(fileName));
+        fileName.isEmpty() ? QString() : picture(fileName));
 }
 
 void tst_DeviceConfigReader::picturePathKeepsFileNameOnly_data()
@@ -435,11 +462,16 @@ void tst_DeviceConfigReader::picturePathKeepsFileNameOnly_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("fileName");
 
-    QTest::newRow("Windows path with drive") << "D:\\secne\\hospital1.png" << "hospital1.png";
-    QTest::newRow("Unix path") << "/home/user/pics/lobby.png" << "lobby.png";
-    QTest::newRow("mixed separators, last one counts") << "C:/x\\y/z\\shop.png" << "shop.png";
-    QTest::newRow("bare file name") << "street.png" << "street.png";
-    QTest::newRow("blanks kept") << "D:\\my pics\\car park.png" << "car park.png";
+    QTest::newRow("Windows path with drive") << "D:\\secne\\hospital1.png"
+                                             << "hospital1.png";
+    QTest::newRow("Unix path") << "/home/user/pics/lobby.png"
+                               << "lobby.png";
+    QTest::newRow("mixed separators, last one counts") << "C:/x\\y/z\\shop.png"
+                                                       << "shop.png";
+    QTest::newRow("bare file name") << "street.png"
+                                    << "street.png";
+    QTest::newRow("blanks kept") << "D:\\my pics\\car park.png"
+                                 << "car park.png";
 }
 
 void tst_DeviceConfigReader::picturePathKeepsFileNameOnly()
@@ -459,10 +491,10 @@ void tst_DeviceConfigReader::shortRowsStopFieldQueries()
 
     QStringList resolutions;
     QVERIFY(!reader.getScenceResolutions("Hospital", resolutions));
-    QCOMPARE(resolutions, QStringList{"720P"}); // found before the short row
+    QCOMPARE(resolutions, QStringList { "720P" }); // found before the short row
     QStringList encodings;
     QVERIFY(!reader.getScenceEncodings("Hospital", "1080P", encodings));
-    QCOMPARE(encodings, QStringList{});
+    QCOMPARE(encodings, QStringList {});
 
     QCOMPARE(reader.getScenceRecommandRate("Hospital", "H.264", "720P"), 1000);
     QCOMPARE(reader.getScenceRecommandRate("Hospital", "H.264", "1080P"), -1);
@@ -473,10 +505,10 @@ void tst_DeviceConfigReader::shortRowsStopFieldQueries()
     writeFile("Scene.csv", ScenceHeader + "Hospital,H.264\nPark\n");
     QVector<QString> names;
     QVERIFY(reader.readScenceNames(names));
-    QCOMPARE(names, (QVector<QString>{"Hospital", "Park"}));
+    QCOMPARE(names, (QVector<QString> { "Hospital", "Park" }));
     resolutions.clear();
     QVERIFY(!reader.getScenceResolutions("Hospital", resolutions));
-    QCOMPARE(resolutions, QStringList{});
+    QCOMPARE(resolutions, QStringList {});
     QCOMPARE(reader.getScenceRecommandRate("Hospital", "H.264", "720P"), -1);
     QCOMPARE(reader.getScencePicture("Hospital", "H.264", "720P"), QString());
 }
@@ -498,10 +530,11 @@ void tst_DeviceConfigReader::conversionWritesGb2312ConfigList()
     writeFile("IPCBitrateConfig.xml", "<Old><Row/></Old>");
     writeFile("DVRBitrateConfig.xml", "<Old><Row/></Old>");
     // Read with the locale's codec, like every catalogue table.
-    writeFile("in.csv", QTextCodec::codecForLocale()->fromUnicode(
-                            chinese + ",1024\n\nshort\n,77\n720P,abc\n1080P,2048,extra\n"));
+    writeFile("in.csv",
+        QTextCodec::codecForLocale()->fromUnicode(
+            chinese + ",1024\n\nshort\n,77\n720P,abc\n1080P,2048,extra\n"));
 
-    for (int table : {1, 2}) {
+    for (int table : { 1, 2 }) {
         const QString target = table == 1 ? "IPCBitrateConfig.xml" : "DVRBitrateConfig.xml";
         const QString other = table == 1 ? "DVRBitrateConfig.xml" : "IPCBitrateConfig.xml";
         writeFile(other, "<Old><Row/></Old>");
@@ -517,7 +550,7 @@ void tst_DeviceConfigReader::conversionWritesGb2312ConfigList()
         QVERIFY(written.load(m_dir->filePath(target)));
         QCOMPARE(written.tagName(), QStringLiteral("ConfigList"));
         QCOMPARE(written.childElementCount(), 3); // the row without resolution is left out
-        const QStringList expected[] = {{chinese, "1024"}, {"720P", "abc"}, {"1080P", "2048"}};
+        const QStringList expected[] = { { chinese, "1024" }, { "720P", "abc" }, { "1080P", "2048" } };
         for (int i = 0; i < 3; ++i) {
             const XmlElement item = written.childElement(i);
             QCOMPARE(item.tagName(), QStringLiteral("ConfigItem"));

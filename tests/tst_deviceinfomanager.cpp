@@ -72,13 +72,13 @@ void tst_DeviceInfoManager::writeFile(const QString &relativePath, const QByteAr
 
 void tst_DeviceInfoManager::deviceTypeNamesAreTranslatedInOwnContext()
 {
-    QCOMPARE(DeviceInfoManager().getDeviceTypeNames(), (QStringList{"IPC", "DVR"}));
+    QCOMPARE(DeviceInfoManager().getDeviceTypeNames(), (QStringList { "IPC", "DVR" }));
 
     ContextTranslator translator;
     QVERIFY(QCoreApplication::installTranslator(&translator));
     const QStringList names = DeviceInfoManager().getDeviceTypeNames();
     QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(names, (QStringList{"DeviceInfoManager:IPC", "DeviceInfoManager:DVR"}));
+    QCOMPARE(names, (QStringList { "DeviceInfoManager:IPC", "DeviceInfoManager:DVR" }));
 }
 
 void tst_DeviceInfoManager::listsReadAtConstruction()
@@ -89,22 +89,23 @@ void tst_DeviceInfoManager::listsReadAtConstruction()
     writeFile("IPCBitrate/H.264.csv", "CIF,1\n1080P,2\nCIF,3\n");
     writeFile("IPCBitrate/H.265.csv", "4K,1\n");
     writeFile("DVRBitrate/H.264.csv", "960H,1\n");
-    writeFile("Scene.csv", "header\nOffice,H.264,CIF,1,o.png\nLobby,H.264,CIF,1,l.png\nOffice,H.265,4K,1,o.png\n");
+    writeFile(
+        "Scene.csv", "header\nOffice,H.264,CIF,1,o.png\nLobby,H.264,CIF,1,l.png\nOffice,H.265,4K,1,o.png\n");
 
     DeviceInfoManager manager;
-    QCOMPARE(manager.getResolutionNames(1), (QStringList{"CIF", "1080P", "CIF"}));
-    QCOMPARE(manager.getResolutionNames(2), QStringList{"960H"});
-    QCOMPARE(manager.getScenceNames(), (QVector<QString>{"Office", "Lobby"}));
+    QCOMPARE(manager.getResolutionNames(1), (QStringList { "CIF", "1080P", "CIF" }));
+    QCOMPARE(manager.getResolutionNames(2), QStringList { "960H" });
+    QCOMPARE(manager.getScenceNames(), (QVector<QString> { "Office", "Lobby" }));
     QCOMPARE(manager.getScenceName(0), QStringLiteral("Office"));
     QCOMPARE(manager.getScenceName(1), QStringLiteral("Lobby"));
-    QCOMPARE(manager.getFrameRates(0), (QStringList{"25", "1/2"}));
-    QCOMPARE(manager.getFrameRates(1), QStringList{"30"});
+    QCOMPARE(manager.getFrameRates(0), (QStringList { "25", "1/2" }));
+    QCOMPARE(manager.getFrameRates(1), QStringList { "30" });
 
     // Kept from construction: a new scene appears only after a restart.
     writeFile("Scene.csv", "header\nStreet,H.264,CIF,1,s.png\n");
     writeFile("IPCBitrate/H.264.csv", "D1,1\n");
-    QCOMPARE(manager.getScenceNames(), (QVector<QString>{"Office", "Lobby"}));
-    QCOMPARE(manager.getResolutionNames(1), (QStringList{"CIF", "1080P", "CIF"}));
+    QCOMPARE(manager.getScenceNames(), (QVector<QString> { "Office", "Lobby" }));
+    QCOMPARE(manager.getResolutionNames(1), (QStringList { "CIF", "1080P", "CIF" }));
 }
 
 void tst_DeviceInfoManager::sceneQueriesGoToTheReader()
@@ -127,18 +128,19 @@ void tst_DeviceInfoManager::channelGroupNumbers_data()
     QTest::addColumn<QString>("operations");
     QTest::addColumn<QList<int>>("allocated");
 
-    QTest::newRow("numbers count up from 1") << "a a a" << QList<int>{1, 2, 3};
-    QTest::newRow("1, 2, 3 in use, release 2: 2 is given out again") << "a a a r2 a" << QList<int>{1, 2, 3, 2};
-    QTest::newRow("release 0 frees all: 1 is given out") << "a a a r0 a a" << QList<int>{1, 2, 3, 1, 2};
+    QTest::newRow("numbers count up from 1") << "a a a" << QList<int> { 1, 2, 3 };
+    QTest::newRow("1, 2, 3 in use, release 2: 2 is given out again")
+        << "a a a r2 a" << QList<int> { 1, 2, 3, 2 };
+    QTest::newRow("release 0 frees all: 1 is given out") << "a a a r0 a a" << QList<int> { 1, 2, 3, 1, 2 };
     QTest::newRow("after a reused number the next free one follows")
-        << "a a a a r2 a a" << QList<int>{1, 2, 3, 4, 2, 5};
+        << "a a a a r2 a a" << QList<int> { 1, 2, 3, 4, 2, 5 };
     QTest::newRow("two released numbers come back lowest first")
-        << "a a a a r3 r2 a a a" << QList<int>{1, 2, 3, 4, 2, 3, 5};
+        << "a a a a r3 r2 a a a" << QList<int> { 1, 2, 3, 4, 2, 3, 5 };
     QTest::newRow("releasing an unused number skips numbers in use")
-        << "a a a r1 r1 a a" << QList<int>{1, 2, 3, 1, 4};
-    QTest::newRow("releasing the next number changes nothing") << "a a r3 a" << QList<int>{1, 2, 3};
-    QTest::newRow("releasing a number never handed out") << "a a a r9 a" << QList<int>{1, 2, 3, 4};
-    QTest::newRow("release 0 twice") << "a a r0 r0 a" << QList<int>{1, 2, 1};
+        << "a a a r1 r1 a a" << QList<int> { 1, 2, 3, 1, 4 };
+    QTest::newRow("releasing the next number changes nothing") << "a a r3 a" << QList<int> { 1, 2, 3 };
+    QTest::newRow("releasing a number never handed out") << "a a a r9 a" << QList<int> { 1, 2, 3, 4 };
+    QTest::newRow("release 0 twice") << "a a r0 r0 a" << QList<int> { 1, 2, 1 };
 }
 
 void tst_DeviceInfoManager::channelGroupNumbers()

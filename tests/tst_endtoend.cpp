@@ -21,8 +21,7 @@ private slots:
     void addSwitchDeleteClear();
 
 private:
-    template <typename T>
-    T *child(QObject *parent, const char *name)
+    template <typename T> T *child(QObject *parent, const char *name)
     {
         T *found = parent->findChild<T *>(QLatin1String(name));
         if (!found)
@@ -130,8 +129,10 @@ void tst_EndToEnd::addSwitchDeleteClear()
     addGroup(window, QStringLiteral("2"));
     const auto remaining = window.findChildren<NM_Orvane::DeviceItemWidget *>();
     QCOMPARE(remaining.size(), 1);
-    QVERIFY(remaining.first()->findChild<QLabel *>(QStringLiteral("m_labelChannelGroupName"))
-                ->text().endsWith(QLatin1String("(1)")));
+    QVERIFY(remaining.first()
+                ->findChild<QLabel *>(QStringLiteral("m_labelChannelGroupName"))
+                ->text()
+                .endsWith(QLatin1String("(1)")));
     QVERIFY(size->text().contains(QLatin1String(">80</span>")));
 }
 

@@ -34,9 +34,8 @@ int probe(int argc, char *argv[])
     for (QTranslator *translator : manager->translators()) {
         // removeTranslator reports whether it was installed, empty or not.
         const bool installed = QCoreApplication::removeTranslator(translator);
-        const QString file = translator->filePath().isEmpty()
-                                 ? QStringLiteral("-")
-                                 : QDir::cleanPath(translator->filePath());
+        const QString file = translator->filePath().isEmpty() ? QStringLiteral("-")
+                                                              : QDir::cleanPath(translator->filePath());
         out << "translator " << (installed ? 1 : 0) << ' ' << file << '\n';
     }
     return 0;
@@ -75,29 +74,27 @@ void tst_LanaguageManager::installsPerLanguage_data()
     // Installation order; "-" for a translator whose file was not found.
     QTest::addColumn<QStringList>("files");
 
-    const QStringList english{"orvane_en.qm", "orvane_en.qm"};
-    const QStringList chinese{"orvane_zh.qm", "qt_zh_CN.qm", "MovraGUIToolkit_zh.qm"};
+    const QStringList english { "orvane_en.qm", "orvane_en.qm" };
+    const QStringList chinese { "orvane_zh.qm", "qt_zh_CN.qm", "MovraGUIToolkit_zh.qm" };
     auto setup = [](const char *translator) -> QByteArray {
-        return QByteArray("<Setup><Translator><Value>") + translator
-               + "</Value></Translator></Setup>";
+        return QByteArray("<Setup><Translator><Value>") + translator + "</Value></Translator></Setup>";
     };
 
     QTest::newRow("0: English twice, en_US") << setup("0") << true << 0 << "en_US" << english;
-    QTest::newRow("1: application, Qt, toolkit, zh_CN")
-        << setup("1") << true << 1 << "zh_CN" << chinese;
+    QTest::newRow("1: application, Qt, toolkit, zh_CN") << setup("1") << true << 1 << "zh_CN" << chinese;
     QTest::newRow("no setup file: English") << QByteArray() << true << 0 << "en_US" << english;
     QTest::newRow("letters zh: English") << setup("zh") << true << 0 << "en_US" << english;
     QTest::newRow("lower-case translator element: English")
-        << QByteArray("<Setup><translator><Value>1</Value></translator></Setup>") << true << 0
-        << "en_US" << english;
+        << QByteArray("<Setup><translator><Value>1</Value></translator></Setup>") << true << 0 << "en_US"
+        << english;
     QTest::newRow("9: two empty translators, default locale")
-        << setup("9") << true << 9 << "" << QStringList{"-", "-"};
+        << setup("9") << true << 9 << "" << QStringList { "-", "-" };
     QTest::newRow("10: two empty translators, default locale")
-        << setup("10") << true << 10 << "" << QStringList{"-", "-"};
+        << setup("10") << true << 10 << "" << QStringList { "-", "-" };
     QTest::newRow("1 without catalogues: three empty translators")
-        << setup("1") << false << 1 << "zh_CN" << QStringList{"-", "-", "-"};
+        << setup("1") << false << 1 << "zh_CN" << QStringList { "-", "-", "-" };
     QTest::newRow("0 without catalogues: two empty translators")
-        << setup("0") << false << 0 << "en_US" << QStringList{"-", "-"};
+        << setup("0") << false << 0 << "en_US" << QStringList { "-", "-" };
 }
 
 void tst_LanaguageManager::installsPerLanguage()
@@ -118,8 +115,8 @@ void tst_LanaguageManager::installsPerLanguage()
     }
     QVERIFY(dir.mkpath(QStringLiteral("translations")));
     if (withCatalogues) {
-        for (const char *name : {"orvane_en.qm", "orvane_zh.qm", "qt_zh_CN.qm",
-                                 "MovraGUIToolkit_zh.qm", "MovraGUIToolkit_en.qm"}) {
+        for (const char *name : { "orvane_en.qm", "orvane_zh.qm", "qt_zh_CN.qm", "MovraGUIToolkit_zh.qm",
+                 "MovraGUIToolkit_en.qm" }) {
             QFile file(dir.filePath(QStringLiteral("translations/") + QLatin1String(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(kEmptyCatalogue);
@@ -127,11 +124,11 @@ void tst_LanaguageManager::installsPerLanguage()
     }
 
     QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--probe"), dir.path()});
+    child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--probe"), dir.path() });
     QVERIFY(child.waitForFinished(30000));
     QCOMPARE(child.exitCode(), 0);
-    const QStringList lines =
-        QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines
+        = QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 
     int reportedLanguage = -1;
     QString reportedLocale;
@@ -157,8 +154,8 @@ void tst_LanaguageManager::installsPerLanguage()
     QStringList expectedFiles;
     for (const QString &file : files)
         expectedFiles << (file == QLatin1String("-")
-                              ? file
-                              : QDir::cleanPath(dir.filePath(QStringLiteral("translations/") + file)));
+                ? file
+                : QDir::cleanPath(dir.filePath(QStringLiteral("translations/") + file)));
     QCOMPARE(installedFiles, expectedFiles);
 }
 

@@ -123,8 +123,8 @@ void tst_OrvaneMainPage::coverFollowsResize()
     QTRY_COMPARE(window.size(), resizedTo);
     QCOMPARE(cover->geometry(), QRect(QPoint(0, 0), resizedTo));
     // Raised above everything: what lies under any point is the cover.
-    for (const QPoint &at : {QPoint(1, 1), QPoint(resizedTo.width() / 2, resizedTo.height() / 2),
-                             QPoint(resizedTo.width() - 2, resizedTo.height() - 2)}) {
+    for (const QPoint &at : { QPoint(1, 1), QPoint(resizedTo.width() / 2, resizedTo.height() / 2),
+             QPoint(resizedTo.width() - 2, resizedTo.height() - 2) }) {
         QWidget *hit = window.childAt(at);
         QVERIFY(hit == cover || cover->isAncestorOf(hit));
     }
@@ -174,13 +174,20 @@ void tst_OrvaneMainPage::closeAsksFirst_data()
     QTest::addColumn<QString>("via");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("close(), Confirm") << "close" << "btnConfirm" << true;
-    QTest::newRow("close(), Cancel") << "close" << "btnCancel" << false;
-    QTest::newRow("close(), dialog's close button") << "close" << "btnClose" << false;
-    QTest::newRow("title close button, Confirm") << "title" << "btnConfirm" << true;
-    QTest::newRow("title close button, Cancel") << "title" << "btnCancel" << false;
-    QTest::newRow("Alt+F4, Confirm") << "altf4" << "btnConfirm" << true;
-    QTest::newRow("Alt+F4, dialog's close button") << "altf4" << "btnClose" << false;
+    QTest::newRow("close(), Confirm") << "close"
+                                      << "btnConfirm" << true;
+    QTest::newRow("close(), Cancel") << "close"
+                                     << "btnCancel" << false;
+    QTest::newRow("close(), dialog's close button") << "close"
+                                                    << "btnClose" << false;
+    QTest::newRow("title close button, Confirm") << "title"
+                                                 << "btnConfirm" << true;
+    QTest::newRow("title close button, Cancel") << "title"
+                                                << "btnCancel" << false;
+    QTest::newRow("Alt+F4, Confirm") << "altf4"
+                                     << "btnConfirm" << true;
+    QTest::newRow("Alt+F4, dialog's close button") << "altf4"
+                                                   << "btnClose" << false;
 }
 
 void tst_OrvaneMainPage::closeAsksFirst()
@@ -233,8 +240,8 @@ void tst_OrvaneMainPage::closeAsksFirst()
     QVERIFY(coveredWhileAsking);
     QCOMPARE(coverGeometry, QRect(QPoint(0, 0), window.size()));
     QCOMPARE(dialogSize, QSize(350, 220));
-    QCOMPARE(dialogPos, QPoint(window.x() + (window.width() - 350) / 2,
-                               window.y() + (window.height() - 220) / 2));
+    QCOMPARE(
+        dialogPos, QPoint(window.x() + (window.width() - 350) / 2, window.y() + (window.height() - 220) / 2));
 
     QCOMPARE(window.isVisible(), !closes);
     QVERIFY(!cover->isVisible());

@@ -119,7 +119,7 @@ void tst_Resources::cleanup()
 
 void tst_Resources::skinPluginNamesCommonSkin()
 {
-    QCOMPARE(m_skin->skinNames(), QStringList{QStringLiteral("CommonSkin")});
+    QCOMPARE(m_skin->skinNames(), QStringList { QStringLiteral("CommonSkin") });
 }
 
 void tst_Resources::styleFactoryGivesCommonStyle()
@@ -152,10 +152,8 @@ void tst_Resources::namedPictures_data()
         << calculatorPage + QStringLiteral("diskspace_sel.png") << QSize(24, 24);
     QTest::newRow("size switch side, not selected")
         << calculatorPage + QStringLiteral("diskspace.png") << QSize(24, 24);
-    QTest::newRow("update succeeded")
-        << deviceInfo + QStringLiteral("icon_state_ok.png") << QSize(16, 16);
-    QTest::newRow("update failed")
-        << deviceInfo + QStringLiteral("icon_state_error.png") << QSize(16, 16);
+    QTest::newRow("update succeeded") << deviceInfo + QStringLiteral("icon_state_ok.png") << QSize(16, 16);
+    QTest::newRow("update failed") << deviceInfo + QStringLiteral("icon_state_error.png") << QSize(16, 16);
 }
 
 void tst_Resources::namedPictures()
@@ -196,7 +194,7 @@ void tst_Resources::toolkitFolderHoldsSeveralSheets()
     QVERIFY2(names.size() - 1 >= 6, qPrintable(names.join(QLatin1String(", "))));
     for (const QString &name : names)
         QVERIFY2(!MovraGUIToolkit::CFile::ReadAll(toolkitSheetFolder + name).trimmed().isEmpty(),
-                 qPrintable(name));
+            qPrintable(name));
 }
 
 void tst_Resources::sheetPicturesExist_data()
@@ -228,8 +226,7 @@ void tst_Resources::sheetParses_data()
 {
     QTest::addColumn<QString>("sheet");
     QTest::newRow("application sheet, toolkit and program") << applicationStyleSheet();
-    QTest::newRow("macOS additions")
-        << MovraGUIToolkit::CFile::ReadAll(toolkitSheetFolder + macOnlySheet);
+    QTest::newRow("macOS additions") << MovraGUIToolkit::CFile::ReadAll(toolkitSheetFolder + macOnlySheet);
 }
 
 void tst_Resources::sheetParses()
@@ -243,24 +240,17 @@ void tst_Resources::sheetParses()
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
     auto *combo = new QComboBox(&window);
-    combo->addItems({QStringLiteral("H.264"), QStringLiteral("H.265")});
+    combo->addItems({ QStringLiteral("H.264"), QStringLiteral("H.265") });
     auto *checkedButton = new QPushButton(QStringLiteral("ON"), &window);
     checkedButton->setCheckable(true);
     checkedButton->setChecked(true);
     auto *list = new QListWidget(&window);
-    list->addItems({QStringLiteral("one"), QStringLiteral("two")});
-    const QList<QWidget *> widgets{new QLabel(QStringLiteral("label"), &window),
-                                   new QLineEdit(QStringLiteral("text"), &window),
-                                   combo,
-                                   new QSpinBox(&window),
-                                   new QPushButton(QStringLiteral("push"), &window),
-                                   checkedButton,
-                                   new QToolButton(&window),
-                                   new QRadioButton(QStringLiteral("radio"), &window),
-                                   new QCheckBox(QStringLiteral("check"), &window),
-                                   new QSlider(Qt::Horizontal, &window),
-                                   new QScrollBar(Qt::Vertical, &window),
-                                   list};
+    list->addItems({ QStringLiteral("one"), QStringLiteral("two") });
+    const QList<QWidget *> widgets { new QLabel(QStringLiteral("label"), &window),
+        new QLineEdit(QStringLiteral("text"), &window), combo, new QSpinBox(&window),
+        new QPushButton(QStringLiteral("push"), &window), checkedButton, new QToolButton(&window),
+        new QRadioButton(QStringLiteral("radio"), &window), new QCheckBox(QStringLiteral("check"), &window),
+        new QSlider(Qt::Horizontal, &window), new QScrollBar(Qt::Vertical, &window), list };
     for (QWidget *widget : widgets)
         layout->addWidget(widget);
     window.resize(300, 600);

@@ -28,8 +28,8 @@ QString timeMarkup(const QString &fontSize, const QString &figure)
 {
     const QString tab = QStringLiteral("\t");
     return tab + "<html>" + tab + "<head/>" + tab + "<body>" + tab + tab + "<p align=\"center\">" + tab + tab
-        + tab + "<span style=\" font-size:" + fontSize + "; color:#467dd3;\">" + figure + "</span>" + tab + tab
-        + "</p>" + tab + "</body>" + tab + "</html>";
+        + tab + "<span style=\" font-size:" + fontSize + "; color:#467dd3;\">" + figure + "</span>" + tab
+        + tab + "</p>" + tab + "</body>" + tab + "</html>";
 }
 
 QString sizeMarkup(const QString &figure, const QString &unit)
@@ -52,21 +52,21 @@ void tst_ResultPages::initialTexts()
     const SizeDisplayPage sizePage;
 
     QCOMPARE(labelText(timePage, "m_labelByDay"),
-             QString::fromUtf8("<html><head/><body><p align=\"center\"><span style=\" font-size:60pt; "
-                               "color:#467dd3;\">0</span><span style=\" font-size:14pt; color:#467dd3;\">"
-                               "\xE5\xA4\xA9</span></p></body></html>"));
+        QString::fromUtf8("<html><head/><body><p align=\"center\"><span style=\" font-size:60pt; "
+                          "color:#467dd3;\">0</span><span style=\" font-size:14pt; color:#467dd3;\">"
+                          "\xE5\xA4\xA9</span></p></body></html>"));
     QCOMPARE(labelText(timePage, "m_labelByWeek"),
-             QString::fromUtf8("<html><head/><body><p align=\"center\"><span style=\" font-size:36pt; "
-                               "color:#467dd3;\">0</span><span style=\" font-size:14pt; color:#467dd3;\">"
-                               "\xE5\x91\xA8</span></p></body></html>"));
+        QString::fromUtf8("<html><head/><body><p align=\"center\"><span style=\" font-size:36pt; "
+                          "color:#467dd3;\">0</span><span style=\" font-size:14pt; color:#467dd3;\">"
+                          "\xE5\x91\xA8</span></p></body></html>"));
     QCOMPARE(labelText(timePage, "m_labelByMonth"),
-             QString::fromUtf8("<html><head/><body><p align=\"center\"><span style=\" font-size:36pt; "
-                               "color:#467dd3;\">0</span><span style=\" font-size:14pt; color:#467dd3;\">"
-                               "\xE6\x9C\x88</span></p></body></html>"));
+        QString::fromUtf8("<html><head/><body><p align=\"center\"><span style=\" font-size:36pt; "
+                          "color:#467dd3;\">0</span><span style=\" font-size:14pt; color:#467dd3;\">"
+                          "\xE6\x9C\x88</span></p></body></html>"));
     QCOMPARE(labelText(sizePage, "m_labelDisplaySize"),
-             QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" font-size:48pt; "
-                            "color:#467dd3;\">0</span><span style=\" font-size:20pt; color:#467dd3;\">MB</span>"
-                            "</p></body></html>"));
+        QStringLiteral("<html><head/><body><p align=\"center\"><span style=\" font-size:48pt; "
+                       "color:#467dd3;\">0</span><span style=\" font-size:20pt; color:#467dd3;\">MB</span>"
+                       "</p></body></html>"));
 }
 
 void tst_ResultPages::displayTime_data()
@@ -75,9 +75,15 @@ void tst_ResultPages::displayTime_data()
     QTest::addColumn<QString>("week");
     QTest::addColumn<QString>("month");
 
-    QTest::newRow("88 days, 12 weeks, 2 months") << "88" << "12" << "2";
-    QTest::newRow("the zeros of an out-of-range result") << "0" << "0" << "0";
-    QTest::newRow("the largest figures shown") << "3650" << "521" << "121";
+    QTest::newRow("88 days, 12 weeks, 2 months") << "88"
+                                                 << "12"
+                                                 << "2";
+    QTest::newRow("the zeros of an out-of-range result") << "0"
+                                                         << "0"
+                                                         << "0";
+    QTest::newRow("the largest figures shown") << "3650"
+                                               << "521"
+                                               << "121";
 }
 
 void tst_ResultPages::displayTime()
@@ -99,9 +105,12 @@ void tst_ResultPages::displaySize_data()
     QTest::addColumn<QString>("size");
     QTest::addColumn<QString>("unit");
 
-    QTest::newRow("319 GB") << "319" << "GB";
-    QTest::newRow("2 TB") << "2" << "TB";
-    QTest::newRow("0 GB, the answer for no devices") << "0" << "GB";
+    QTest::newRow("319 GB") << "319"
+                            << "GB";
+    QTest::newRow("2 TB") << "2"
+                          << "TB";
+    QTest::newRow("0 GB, the answer for no devices") << "0"
+                                                     << "GB";
 }
 
 void tst_ResultPages::displaySize()

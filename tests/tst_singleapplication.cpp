@@ -94,7 +94,7 @@ void tst_SingleApplication::cleanup()
 QString tst_SingleApplication::check(const QString &id)
 {
     QProcess checker;
-    checker.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--check"), id});
+    checker.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--check"), id });
     if (!checker.waitForFinished(20000) || checker.exitCode() != 0)
         return QStringLiteral("<failed>");
     return QString::fromLatin1(checker.readAllStandardOutput()).trimmed();
@@ -102,7 +102,7 @@ QString tst_SingleApplication::check(const QString &id)
 
 bool tst_SingleApplication::startHolder(const QString &id)
 {
-    m_holder.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold"), id});
+    m_holder.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--hold"), id });
     if (!m_holder.waitForStarted(10000))
         return false;
     while (!m_holder.canReadLine()) {
@@ -116,10 +116,14 @@ void tst_SingleApplication::secondInstanceSeesFirst_data()
 {
     QTest::addColumn<QString>("firstInstance");
     QTest::addColumn<QString>("second");
-    QTest::newRow("first still running") << "alive" << "running";
-    QTest::newRow("first running for hours") << "old" << "running";
-    QTest::newRow("first quit normally") << "quit" << "primary";
-    QTest::newRow("first killed with SIGKILL") << "killed" << "primary";
+    QTest::newRow("first still running") << "alive"
+                                         << "running";
+    QTest::newRow("first running for hours") << "old"
+                                             << "running";
+    QTest::newRow("first quit normally") << "quit"
+                                         << "primary";
+    QTest::newRow("first killed with SIGKILL") << "killed"
+                                               << "primary";
 }
 
 void tst_SingleApplication::secondInstanceSeesFirst()
@@ -130,16 +134,16 @@ void tst_SingleApplication::secondInstanceSeesFirst()
     QVERIFY(startHolder(m_id));
     QCOMPARE(check(m_id), QStringLiteral("running"));
     const QDir folder(instanceFolder());
-    const QStringList lockFiles = folder.entryList({QLatin1Char('*') + m_id + QStringLiteral("*.lock")},
-                                                   QDir::Files | QDir::Hidden);
+    const QStringList lockFiles = folder.entryList(
+        { QLatin1Char('*') + m_id + QStringLiteral("*.lock") }, QDir::Files | QDir::Hidden);
     QCOMPARE(lockFiles.size(), 1);
 
     if (firstInstance == QLatin1String("old")) {
         // A lock file is never stale for its age alone.
         QFile lock(folder.filePath(lockFiles.first()));
         QVERIFY(lock.open(QIODevice::ReadWrite));
-        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3 * 3600),
-                                 QFileDevice::FileModificationTime));
+        QVERIFY(lock.setFileTime(
+            QDateTime::currentDateTime().addSecs(-3 * 3600), QFileDevice::FileModificationTime));
     } else if (firstInstance == QLatin1String("quit")) {
         m_holder.write("\n");
         QVERIFY(m_holder.waitForFinished(10000));
@@ -180,7 +184,7 @@ void tst_SingleApplication::simultaneousStartsElectOne()
     for (int i = 0; i < 4; ++i) {
         auto *process = new QProcess(this);
         starters << process;
-        process->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold"), m_id});
+        process->start(QCoreApplication::applicationFilePath(), { QStringLiteral("--hold"), m_id });
     }
     int primaries = 0;
     for (QProcess *process : starters) {
@@ -206,9 +210,9 @@ void tst_SingleApplication::otherUserHasOwnInstance()
     QVERIFY(startHolder(m_id));
 
     QProcess other;
-    other.start(setpriv, {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                          QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
-                          QStringLiteral("--check"), m_id});
+    other.start(setpriv,
+        { QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
+            QCoreApplication::applicationFilePath(), QStringLiteral("--check"), m_id });
     QVERIFY(other.waitForFinished(20000));
     if (other.exitCode() != 0)
         QSKIP("The second user cannot run this executable here.");

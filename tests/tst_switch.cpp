@@ -11,7 +11,7 @@ public:
         : QObject(sw)
     {
         connect(sw, &virad::Switch::checkedChanged, this,
-                [this](const QString &state) { events << QStringLiteral("checkedChanged(%1)").arg(state); });
+            [this](const QString &state) { events << QStringLiteral("checkedChanged(%1)").arg(state); });
         connect(sw, &virad::Switch::signalSwitch, this, [this](bool on) {
             events << (on ? QStringLiteral("signalSwitch(true)") : QStringLiteral("signalSwitch(false)"));
         });
@@ -49,10 +49,10 @@ QPushButton *offButton(virad::Switch &sw)
     return sw.findChild<QPushButton *>(QStringLiteral("m_btnOFF"));
 }
 
-const QStringList turnedOff{QStringLiteral("checkedChanged(OFF)"), QStringLiteral("signalSwitch(false)"),
-                            QStringLiteral("signalOFF()")};
-const QStringList turnedOn{QStringLiteral("checkedChanged(ON)"), QStringLiteral("signalSwitch(true)"),
-                           QStringLiteral("signalON()")};
+const QStringList turnedOff { QStringLiteral("checkedChanged(OFF)"), QStringLiteral("signalSwitch(false)"),
+    QStringLiteral("signalOFF()") };
+const QStringList turnedOn { QStringLiteral("checkedChanged(ON)"), QStringLiteral("signalSwitch(true)"),
+    QStringLiteral("signalON()") };
 
 } // namespace
 
@@ -67,10 +67,11 @@ void tst_Switch::clicks_data()
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<bool>("onChecked");
 
-    QTest::newRow("OFF on a switch that is ON") << QStringList{"OFF"} << turnedOff << false;
-    QTest::newRow("OFF twice reports once and stays OFF") << QStringList{"OFF", "OFF"} << turnedOff << false;
-    QTest::newRow("ON on a switch that is ON does nothing") << QStringList{"ON"} << QStringList() << true;
-    QTest::newRow("OFF then ON") << QStringList{"OFF", "ON"} << turnedOff + turnedOn << true;
+    QTest::newRow("OFF on a switch that is ON") << QStringList { "OFF" } << turnedOff << false;
+    QTest::newRow("OFF twice reports once and stays OFF")
+        << QStringList { "OFF", "OFF" } << turnedOff << false;
+    QTest::newRow("ON on a switch that is ON does nothing") << QStringList { "ON" } << QStringList() << true;
+    QTest::newRow("OFF then ON") << QStringList { "OFF", "ON" } << turnedOff + turnedOn << true;
 }
 
 void tst_Switch::clicks()
@@ -103,14 +104,22 @@ void tst_Switch::propertyWrite_data()
     QTest::addColumn<QString>("state");
     QTest::addColumn<QStringList>("events");
 
-    QTest::newRow("on in lower case turns it ON") << false << "on" << "ON" << turnedOn;
-    QTest::newRow("oN in mixed case turns it ON") << false << "oN" << "ON" << turnedOn;
-    QTest::newRow("ON while ON reports nothing") << true << "ON" << "ON" << QStringList();
-    QTest::newRow("off turns it OFF") << true << "off" << "OFF" << turnedOff;
-    QTest::newRow("any other word turns it OFF") << true << "yes" << "OFF" << turnedOff;
-    QTest::newRow("an empty value turns it OFF") << true << "" << "OFF" << turnedOff;
-    QTest::newRow("ON with a blank is not ON") << true << "ON " << "OFF" << turnedOff;
-    QTest::newRow("a non-ON word while OFF reports nothing") << false << "true" << "OFF" << QStringList();
+    QTest::newRow("on in lower case turns it ON") << false << "on"
+                                                  << "ON" << turnedOn;
+    QTest::newRow("oN in mixed case turns it ON") << false << "oN"
+                                                  << "ON" << turnedOn;
+    QTest::newRow("ON while ON reports nothing") << true << "ON"
+                                                 << "ON" << QStringList();
+    QTest::newRow("off turns it OFF") << true << "off"
+                                      << "OFF" << turnedOff;
+    QTest::newRow("any other word turns it OFF") << true << "yes"
+                                                 << "OFF" << turnedOff;
+    QTest::newRow("an empty value turns it OFF") << true << ""
+                                                 << "OFF" << turnedOff;
+    QTest::newRow("ON with a blank is not ON") << true << "ON "
+                                               << "OFF" << turnedOff;
+    QTest::newRow("a non-ON word while OFF reports nothing") << false << "true"
+                                                             << "OFF" << QStringList();
 }
 
 void tst_Switch::propertyWrite()
@@ -177,7 +186,7 @@ void tst_Switch::resizeSetsButtonHeights()
 
     sw->resize(150, height);
 
-    for (QPushButton *button : {onButton(*sw), offButton(*sw)}) {
+    for (QPushButton *button : { onButton(*sw), offButton(*sw) }) {
         QCOMPARE(button->minimumHeight(), height);
         QCOMPARE(button->maximumHeight(), height);
     }

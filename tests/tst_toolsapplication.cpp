@@ -41,8 +41,7 @@ apt::ToolsApplication *toolsApp()
 bool writeFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-           && file.write(content) == content.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
 }
 
 QByteArray setupWith(const QByteArray &elements)
@@ -64,15 +63,14 @@ QString stagedSkinPlugin()
 int languageProbe(int argc, char *argv[])
 {
     apt::ToolsApplication app(
-        QStringLiteral("tst_toolsapplication_child%1").arg(QCoreApplication::applicationPid()),
-        argc, argv);
+        QStringLiteral("tst_toolsapplication_child%1").arg(QCoreApplication::applicationPid()), argc, argv);
     MovraGUIToolkit::SetTargetPathOverride(QString::fromLocal8Bit(argv[2]));
     app.loadConfigure();
     app.loadFont();
     app.initLanguage();
     const QFont font = QApplication::font();
     std::printf("%s|%d|%s\n", qPrintable(font.family()), font.pointSize(),
-                qPrintable(MovraGUIToolkit::GuiLocale().name()));
+        qPrintable(MovraGUIToolkit::GuiLocale().name()));
     return 0;
 }
 
@@ -167,8 +165,7 @@ void tst_ToolsApplication::startGeometry_data()
     QTest::addColumn<QSize>("available");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("atOrigin");
-    QTest::newRow("1920 x 1040: width scaled, truncated") << QSize(1920, 1040) << QSize(1417, 768)
-                                                          << false;
+    QTest::newRow("1920 x 1040: width scaled, truncated") << QSize(1920, 1040) << QSize(1417, 768) << false;
     QTest::newRow("1280 x 1024") << QSize(1280, 1024) << QSize(960, 768) << false;
     QTest::newRow("exactly 768 high") << QSize(1024, 768) << QSize(1024, 768) << false;
     QTest::newRow("2560 x 1400") << QSize(2560, 1400) << QSize(1404, 768) << false;
@@ -190,18 +187,18 @@ void tst_ToolsApplication::screensLargeEnough_data()
 {
     QTest::addColumn<QVector<QRect>>("screens");
     QTest::addColumn<bool>("largeEnough");
-    QTest::newRow("1024 x 768") << QVector<QRect>{QRect(0, 0, 1024, 768)} << true;
-    QTest::newRow("1024 x 767") << QVector<QRect>{QRect(0, 0, 1024, 767)} << false;
-    QTest::newRow("1023 x 768") << QVector<QRect>{QRect(0, 0, 1023, 768)} << false;
-    QTest::newRow("1920 x 1080") << QVector<QRect>{QRect(0, 0, 1920, 1080)} << true;
+    QTest::newRow("1024 x 768") << QVector<QRect> { QRect(0, 0, 1024, 768) } << true;
+    QTest::newRow("1024 x 767") << QVector<QRect> { QRect(0, 0, 1024, 767) } << false;
+    QTest::newRow("1023 x 768") << QVector<QRect> { QRect(0, 0, 1023, 768) } << false;
+    QTest::newRow("1920 x 1080") << QVector<QRect> { QRect(0, 0, 1920, 1080) } << true;
     QTest::newRow("two 800 x 600 side by side: wide, not high")
-        << QVector<QRect>{QRect(0, 0, 800, 600), QRect(800, 0, 800, 600)} << false;
+        << QVector<QRect> { QRect(0, 0, 800, 600), QRect(800, 0, 800, 600) } << false;
     QTest::newRow("two 800 x 600 stacked: high, not wide")
-        << QVector<QRect>{QRect(0, 0, 800, 600), QRect(0, 600, 800, 600)} << false;
+        << QVector<QRect> { QRect(0, 0, 800, 600), QRect(0, 600, 800, 600) } << false;
     QTest::newRow("height from one screen, width from another")
-        << QVector<QRect>{QRect(0, 0, 800, 900), QRect(800, 0, 300, 200)} << true;
+        << QVector<QRect> { QRect(0, 0, 800, 900), QRect(800, 0, 300, 200) } << true;
     QTest::newRow("small screen whose offset reaches both edges")
-        << QVector<QRect>{QRect(0, 0, 640, 480), QRect(640, 480, 400, 300)} << true;
+        << QVector<QRect> { QRect(0, 0, 640, 480), QRect(640, 480, 400, 300) } << true;
     QTest::newRow("no screen") << QVector<QRect>() << false;
 }
 
@@ -219,20 +216,20 @@ void tst_ToolsApplication::toolTipShowsFullText_data()
     QTest::addColumn<bool>("reachesWidget");
     QTest::addColumn<QString>("shown"); // null: no tool tip at all
 
-    QTest::newRow("push button with tool tip shows its text")
-        << "button" << "Adds the group" << false << "Add device";
+    QTest::newRow("push button with tool tip shows its text") << "button"
+                                                              << "Adds the group" << false << "Add device";
     QTest::newRow("label with tool tip shows its text")
-        << "label" << "Channel count" << false << "Channels of the group";
-    QTest::newRow("combo box with tool tip shows current text")
-        << "combo" << "Pick one" << false << "H.265 Smart";
-    QTest::newRow("line edit keeps its tool tip")
-        << "lineedit" << "Up to 32 characters" << true << "Up to 32 characters";
-    QTest::newRow("button without text keeps its tool tip")
-        << "emptybutton" << "Delete" << true << "Delete";
-    QTest::newRow("push button without tool tip: nothing")
-        << "button" << QString() << true << QString();
-    QTest::newRow("plain widget with tool tip: normal delivery")
-        << "widget" << "Panel" << true << "Panel";
+        << "label"
+        << "Channel count" << false << "Channels of the group";
+    QTest::newRow("combo box with tool tip shows current text") << "combo"
+                                                                << "Pick one" << false << "H.265 Smart";
+    QTest::newRow("line edit keeps its tool tip") << "lineedit"
+                                                  << "Up to 32 characters" << true << "Up to 32 characters";
+    QTest::newRow("button without text keeps its tool tip") << "emptybutton"
+                                                            << "Delete" << true << "Delete";
+    QTest::newRow("push button without tool tip: nothing") << "button" << QString() << true << QString();
+    QTest::newRow("plain widget with tool tip: normal delivery") << "widget"
+                                                                 << "Panel" << true << "Panel";
 }
 
 void tst_ToolsApplication::toolTipShowsFullText()
@@ -256,7 +253,7 @@ void tst_ToolsApplication::toolTipShowsFullText()
         widget = new QLabel(QStringLiteral("Channels of the group"), &window);
     } else if (kind == QLatin1String("combo")) {
         auto *combo = new QComboBox(&window);
-        combo->addItems({QStringLiteral("H.264"), QStringLiteral("H.265 Smart")});
+        combo->addItems({ QStringLiteral("H.264"), QStringLiteral("H.265 Smart") });
         combo->setCurrentIndex(1);
         widget = combo;
     } else if (kind == QLatin1String("lineedit")) {
@@ -328,13 +325,18 @@ void tst_ToolsApplication::languageFontAndLocale_data()
     QTest::addColumn<QString>("family");
     QTest::addColumn<QString>("locale"); // empty: the default locale
 
-    QTest::newRow("no setup file: English") << QByteArray() << "Microsoft YaHei" << "en_US";
-    QTest::newRow("0 keeps Microsoft YaHei") << QByteArray("0") << "Microsoft YaHei" << "en_US";
-    QTest::newRow("1 keeps Microsoft YaHei, Chinese locale")
-        << QByteArray("1") << "Microsoft YaHei" << "zh_CN";
-    QTest::newRow("9 gives Batang") << QByteArray("9") << "Batang" << "";
-    QTest::newRow("10 gives Tahoma") << QByteArray("10") << "Tahoma" << "";
-    QTest::newRow("5 has no font") << QByteArray("5") << "Microsoft YaHei" << "";
+    QTest::newRow("no setup file: English") << QByteArray() << "Microsoft YaHei"
+                                            << "en_US";
+    QTest::newRow("0 keeps Microsoft YaHei") << QByteArray("0") << "Microsoft YaHei"
+                                             << "en_US";
+    QTest::newRow("1 keeps Microsoft YaHei, Chinese locale") << QByteArray("1") << "Microsoft YaHei"
+                                                             << "zh_CN";
+    QTest::newRow("9 gives Batang") << QByteArray("9") << "Batang"
+                                    << "";
+    QTest::newRow("10 gives Tahoma") << QByteArray("10") << "Tahoma"
+                                     << "";
+    QTest::newRow("5 has no font") << QByteArray("5") << "Microsoft YaHei"
+                                   << "";
 }
 
 void tst_ToolsApplication::languageFontAndLocale()
@@ -346,10 +348,10 @@ void tst_ToolsApplication::languageFontAndLocale()
     QTemporaryDir program;
     if (!translator.isNull()) {
         QVERIFY(writeFile(program.filePath(QStringLiteral("Setup.xml")),
-                          setupWith("<Translator><Value>" + translator + "</Value></Translator>")));
+            setupWith("<Translator><Value>" + translator + "</Value></Translator>")));
     }
     QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--language"), program.path()});
+    child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--language"), program.path() });
     QVERIFY(child.waitForFinished(30000));
     QCOMPARE(child.exitCode(), 0);
     const QStringList fields = QString::fromUtf8(child.readAllStandardOutput()).trimmed().split('|');
@@ -365,18 +367,17 @@ void tst_ToolsApplication::loadSkinLogs_data()
     QTest::addColumn<bool>("withPlugin");
     QTest::addColumn<QByteArray>("expected");
 
-    QTest::newRow("no Skin key, no plug-ins") << QByteArray() << false
-                                              << QByteArray("[Tool]LoadSkin = CommonSkin failed");
+    QTest::newRow("no Skin key, no plug-ins")
+        << QByteArray() << false << QByteArray("[Tool]LoadSkin = CommonSkin failed");
     QTest::newRow("Dark, no plug-ins") << QByteArray("<Skin><Value>Dark</Value></Skin>") << false
                                        << QByteArray("[Tool]LoadSkin = Dark failed");
     QTest::newRow("no Skin key, plug-in present")
         << QByteArray() << true << QByteArray("[Tool]LoadSkin = CommonSkin Success");
-    QTest::newRow("Dark with a CommonSkin plug-in")
-        << QByteArray("<Skin><Value>Dark</Value></Skin>") << true
-        << QByteArray("[Tool]LoadSkin = Dark failed");
+    QTest::newRow("Dark with a CommonSkin plug-in") << QByteArray("<Skin><Value>Dark</Value></Skin>") << true
+                                                    << QByteArray("[Tool]LoadSkin = Dark failed");
     QTest::newRow("first of two Skin values")
-        << QByteArray("<Skin><Value>CommonSkin</Value></Skin><Skin><Value>Dark</Value></Skin>")
-        << true << QByteArray("[Tool]LoadSkin = CommonSkin Success");
+        << QByteArray("<Skin><Value>CommonSkin</Value></Skin><Skin><Value>Dark</Value></Skin>") << true
+        << QByteArray("[Tool]LoadSkin = CommonSkin Success");
 }
 
 void tst_ToolsApplication::loadSkinLogs()
@@ -393,8 +394,8 @@ void tst_ToolsApplication::loadSkinLogs()
         if (plugin.isEmpty())
             QSKIP("The skin plug-in has not been built.");
         QVERIFY(dir.mkpath(QStringLiteral("plugins/skins")));
-        QVERIFY(QFile::copy(plugin, dir.filePath(QStringLiteral("plugins/skins/")
-                                                 + QFileInfo(plugin).fileName())));
+        QVERIFY(QFile::copy(
+            plugin, dir.filePath(QStringLiteral("plugins/skins/") + QFileInfo(plugin).fileName())));
     }
     MovraGUIToolkit::SetTargetPathOverride(program.path());
     toolsApp()->loadConfigure();
@@ -470,7 +471,8 @@ void tst_ToolsApplication::styleSheetLeavesOutMacSheet()
         else
             QVERIFY2(sheet.contains(text), qPrintable(file + " is missing"));
     }
-    const QString program = MovraGUIToolkit::CFile::ReadAll(QStringLiteral(":/Pellion/Qss/Qss/Orvane/Orvane.qss"));
+    const QString program
+        = MovraGUIToolkit::CFile::ReadAll(QStringLiteral(":/Pellion/Qss/Qss/Orvane/Orvane.qss"));
     if (!program.isEmpty())
         QVERIFY(sheet.endsWith(program));
 }
@@ -540,7 +542,8 @@ void tst_ToolsApplication::resolutionQuestion()
     QCOMPARE(dialogName, QStringLiteral("APP_WARNINGDLG"));
     QCOMPARE(title, QStringLiteral("Hint"));
     QCOMPARE(size, QSize(400, 256));
-    QCOMPARE(text, QStringLiteral("Display resolution less than 1024*768,are you sure to start the program?"));
+    QCOMPARE(
+        text, QStringLiteral("Display resolution less than 1024*768,are you sure to start the program?"));
     QVERIFY(bottomShown);
     // A start confirmed on a small screen sets no window icon.
     QVERIFY(QApplication::windowIcon().isNull());

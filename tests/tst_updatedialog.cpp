@@ -1,7 +1,7 @@
 #include "dialogs/updatedialog.h"
 
-#include "toolkit/targetpath.h"
 #include "tests/modaldialogs.h"
+#include "toolkit/targetpath.h"
 
 #include <QApplication>
 #include <QDir>
@@ -55,7 +55,6 @@ namespace {
 const QByteArray oldTable = "Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\r\n"
                             "Old,H.264,720P,512,D:\\old\\old.png\r\n";
 const QByteArray header = "Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n";
-
 
 // Answers the next file dialog with `file`, or cancels it for an empty name.
 // `afterAccept` runs once the dialog has taken the answer, before the caller

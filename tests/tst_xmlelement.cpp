@@ -61,7 +61,8 @@ void tst_XmlElement::load_data()
     QTest::newRow("well-formed file") << false << QByteArray("<ConfigList><ConfigItem/></ConfigList>") << true
                                       << QStringLiteral("ConfigList");
     // A damaged file still counts as loaded; its readers just find less in it.
-    QTest::newRow("file that does not parse") << false << QByteArray("this is not < xml") << true << QString();
+    QTest::newRow("file that does not parse")
+        << false << QByteArray("this is not < xml") << true << QString();
 }
 
 void tst_XmlElement::load()
@@ -208,7 +209,8 @@ void tst_XmlElement::newDocumentSavesGb2312()
     QVERIFY(reloaded.load(path));
     QCOMPARE(reloaded.tagName(), QStringLiteral("ConfigList"));
     QCOMPARE(reloaded.childElement(0).firstDescendant(QStringLiteral("Resolution")).text(), chinese);
-    QCOMPARE(reloaded.childElement(0).firstDescendant(QStringLiteral("Bitrate")).text(), QStringLiteral("1024"));
+    QCOMPARE(
+        reloaded.childElement(0).firstDescendant(QStringLiteral("Bitrate")).text(), QStringLiteral("1024"));
 }
 
 void tst_XmlElement::copiesShareTheDocument()

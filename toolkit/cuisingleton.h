@@ -10,8 +10,7 @@ namespace MovraGUIToolkit {
 
 // Base of process-wide objects: the first instance() call creates the object
 // (under a lock, tested again inside it) and it lives until the process exits.
-template <typename T>
-class CUiSingleton
+template <typename T> class CUiSingleton
 {
 public:
     static T *instance()
@@ -41,9 +40,7 @@ private:
     static QMutex s_mutex;
 };
 
-template <typename T>
-std::atomic<T *> CUiSingleton<T>::s_instance{nullptr};
-template <typename T>
-QMutex CUiSingleton<T>::s_mutex;
+template <typename T> std::atomic<T *> CUiSingleton<T>::s_instance { nullptr };
+template <typename T> QMutex CUiSingleton<T>::s_mutex;
 
 } // namespace MovraGUIToolkit

@@ -102,16 +102,17 @@ void DeviceAddPage::addDeviceTypeItem(const StructDeviceItem &deviceTypeItem, bo
     QListWidgetItem *row = list->item(list->count() - 1);
 
     // The view takes the card over as the row's item widget.
-    auto *card = new NM_Orvane::DeviceItemWidget(nullptr, deviceTypeItem.strDeviceType,
-                                                 deviceTypeItem.strChannelName);
+    auto *card = new NM_Orvane::DeviceItemWidget(
+        nullptr, deviceTypeItem.strDeviceType, deviceTypeItem.strChannelName);
     row->setSizeHint(width() < ShortRowAddMinWidth ? QSize(50, 84) : QSize(50, 54));
     list->setItemWidget(row, card);
 
     m_deviceCards.insert(id, card);
-    card->setItemData(deviceTypeItem.iChannelCounts, deviceTypeItem.strResolution, deviceTypeItem.strFrameRate,
-                      deviceTypeItem.dBitrate, static_cast<int>(id), deviceTypeItem.iChannelGroupNumber,
-                      deviceTypeItem.strEncodeType, deviceTypeItem.strScenceName);
-    connect(card, &NM_Orvane::DeviceItemWidget::signalDeleteClicked, this, &DeviceAddPage::OnDeleteDeviceItem);
+    card->setItemData(deviceTypeItem.iChannelCounts, deviceTypeItem.strResolution,
+        deviceTypeItem.strFrameRate, deviceTypeItem.dBitrate, static_cast<int>(id),
+        deviceTypeItem.iChannelGroupNumber, deviceTypeItem.strEncodeType, deviceTypeItem.strScenceName);
+    connect(
+        card, &NM_Orvane::DeviceItemWidget::signalDeleteClicked, this, &DeviceAddPage::OnDeleteDeviceItem);
     m_deviceData.insert(id, deviceTypeItem);
 
     if (isAddOnce)
@@ -228,15 +229,15 @@ void DeviceAddPage::clearDeviceItems()
 
 void DeviceAddPage::convertFrameRateToPal()
 {
-    convertFrameRates({ { QStringLiteral("30"), QStringLiteral("25") },
-                        { QStringLiteral("60"), QStringLiteral("50") } });
+    convertFrameRates(
+        { { QStringLiteral("30"), QStringLiteral("25") }, { QStringLiteral("60"), QStringLiteral("50") } });
     emit SignalDeviceChanged(getTotalBitrate());
 }
 
 void DeviceAddPage::convertFrameRateToNtsc()
 {
-    convertFrameRates({ { QStringLiteral("25"), QStringLiteral("30") },
-                        { QStringLiteral("50"), QStringLiteral("60") } });
+    convertFrameRates(
+        { { QStringLiteral("25"), QStringLiteral("30") }, { QStringLiteral("50"), QStringLiteral("60") } });
     emit SignalDeviceChanged(getTotalBitrate());
 }
 
@@ -266,11 +267,11 @@ void DeviceAddPage::convertFrameRates(const QMap<QString, QString> &conversions)
         // integer parts mean the user did not type a rate of their own.
         if (!catalogue)
             catalogue.emplace();
-        const double recommended =
-            m_pCalculator->calculateChannelBitrate(*catalogue, kind, item.strResolution, fromFrames);
+        const double recommended
+            = m_pCalculator->calculateChannelBitrate(*catalogue, kind, item.strResolution, fromFrames);
         if (std::trunc(recommended) == std::trunc(item.dBitrate))
-            item.dBitrate =
-                m_pCalculator->calculateChannelBitrate(*catalogue, kind, item.strResolution, toRate.toDouble());
+            item.dBitrate = m_pCalculator->calculateChannelBitrate(
+                *catalogue, kind, item.strResolution, toRate.toDouble());
         if (card)
             card->updateFrameRate(toRate, item.dBitrate);
     }

@@ -429,10 +429,10 @@ void DeviceEditor::initConnections()
     connect(ui->m_radioButtonFixedRate, &QRadioButton::clicked, this, &DeviceEditor::OnRateSelected);
     connect(ui->m_radioButtonVarRate, &QRadioButton::clicked, this, &DeviceEditor::OnRateSelected);
     connect(ui->m_comboBoxDeviceType, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &DeviceEditor::OnDeviceTypeChanged);
+        &DeviceEditor::OnDeviceTypeChanged);
     connectResolutionList();
     connect(ui->m_comboxFrameRate, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &DeviceEditor::OnFixedRateFrameRateChanged);
+        &DeviceEditor::OnFixedRateFrameRateChanged);
     connectEncodingList();
     connect(ui->m_scenceSelector, &ScenceSelector::signalScenceChanged, this, &DeviceEditor::OnScenceChanged);
     connect(ui->m_checkBoxSpread, &QCheckBox::toggled, this, &DeviceEditor::OnSpreadChanged);
@@ -445,8 +445,8 @@ void DeviceEditor::setDeviceTypes(QVector<StructDeviceType> deviceTypes)
     ui->m_comboBoxDeviceType->clear();
     for (const StructDeviceType &deviceType : qAsConst(deviceTypes)) {
         ui->m_comboBoxDeviceType->addItem(deviceType.strDeviceTypeName);
-        ui->m_comboBoxDeviceType->setItemData(ui->m_comboBoxDeviceType->count() - 1, deviceType.iDeviceType,
-                                              Qt::UserRole);
+        ui->m_comboBoxDeviceType->setItemData(
+            ui->m_comboBoxDeviceType->count() - 1, deviceType.iDeviceType, Qt::UserRole);
     }
 }
 
@@ -565,8 +565,8 @@ void DeviceEditor::OnBtnAddDeviceClicked()
     item.strEncodeType = ui->m_comboxEncodingType->currentText();
     item.bReserved = false;
     const int groupNumber = m_pDeviceInfoManager->allocateChannelGroupNumber();
-    item.strChannelName = ui->m_lineEditChannelName->text() + QLatin1Char('(') + QString::number(groupNumber, 10)
-        + QLatin1Char(')');
+    item.strChannelName = ui->m_lineEditChannelName->text() + QLatin1Char('(')
+        + QString::number(groupNumber, 10) + QLatin1Char(')');
     item.strReserved = QString();
     item.strResolution = ui->m_comboBoxResolution->currentText();
     if (isFixedRateMode()) {
@@ -638,7 +638,7 @@ void DeviceEditor::refreshFixedRate()
     if (position >= 0 && position < FirstFractionalFramePosition)
         frameRate = ui->m_comboxFrameRate->currentText().toDouble();
     else if (position >= FirstFractionalFramePosition
-             && position < FirstFractionalFramePosition + FractionalFrameRateCount)
+        && position < FirstFractionalFramePosition + FractionalFrameRateCount)
         frameRate = FractionalFrameRates[position - FirstFractionalFramePosition];
 
     const double bitrate = m_pBitrateCalculator->calculateChannelBitrate(kind, resolution, frameRate);
@@ -659,13 +659,14 @@ void DeviceEditor::refreshVarRateEncodings()
 
 void DeviceEditor::refreshVarRateRecommendation()
 {
-    applyScence(m_pDeviceInfoManager->getScenceName(m_iCurrentScence), ui->m_comboxEncodingType->currentText(),
-                ui->m_comboBoxResolution->currentText());
+    applyScence(m_pDeviceInfoManager->getScenceName(m_iCurrentScence),
+        ui->m_comboxEncodingType->currentText(), ui->m_comboBoxResolution->currentText());
 }
 
 void DeviceEditor::applyScence(const QString &scence, const QString &encoding, const QString &resolution)
 {
-    ui->m_scenceSelector->setScencePicture(m_pDeviceInfoManager->getScencePicture(scence, encoding, resolution));
+    ui->m_scenceSelector->setScencePicture(
+        m_pDeviceInfoManager->getScencePicture(scence, encoding, resolution));
     // -1 (no such row) is shown as it is.
     setScenceRecommandRateText(
         QString::number(m_pDeviceInfoManager->getScenceRecommandRate(scence, encoding, resolution), 10));
@@ -679,7 +680,7 @@ bool DeviceEditor::isFixedRateMode() const
 void DeviceEditor::refillResolutionsNotifying(const QStringList &resolutions)
 {
     disconnect(ui->m_comboBoxResolution, qOverload<int>(&QComboBox::currentIndexChanged), this,
-               &DeviceEditor::OnResolutionChanged);
+        &DeviceEditor::OnResolutionChanged);
     ui->m_comboBoxResolution->clear();
     connectResolutionList();
     ui->m_comboBoxResolution->addItems(resolutions);
@@ -688,7 +689,7 @@ void DeviceEditor::refillResolutionsNotifying(const QStringList &resolutions)
 void DeviceEditor::refillResolutionsQuietly(const QStringList &resolutions)
 {
     disconnect(ui->m_comboBoxResolution, qOverload<int>(&QComboBox::currentIndexChanged), this,
-               &DeviceEditor::OnResolutionChanged);
+        &DeviceEditor::OnResolutionChanged);
     ui->m_comboBoxResolution->clear();
     ui->m_comboBoxResolution->addItems(resolutions);
     connectResolutionList();
@@ -697,7 +698,7 @@ void DeviceEditor::refillResolutionsQuietly(const QStringList &resolutions)
 void DeviceEditor::refillEncodingsQuietly(const QStringList &encodings)
 {
     disconnect(ui->m_comboxEncodingType, qOverload<int>(&QComboBox::currentIndexChanged), this,
-               &DeviceEditor::OnEncodingTypeChanged);
+        &DeviceEditor::OnEncodingTypeChanged);
     ui->m_comboxEncodingType->clear();
     ui->m_comboxEncodingType->addItems(encodings);
     connectEncodingList();
@@ -709,11 +710,11 @@ void DeviceEditor::refillEncodingsQuietly(const QStringList &encodings)
 void DeviceEditor::connectResolutionList()
 {
     connect(ui->m_comboBoxResolution, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &DeviceEditor::OnResolutionChanged, Qt::UniqueConnection);
+        &DeviceEditor::OnResolutionChanged, Qt::UniqueConnection);
 }
 
 void DeviceEditor::connectEncodingList()
 {
     connect(ui->m_comboxEncodingType, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &DeviceEditor::OnEncodingTypeChanged, Qt::UniqueConnection);
+        &DeviceEditor::OnEncodingTypeChanged, Qt::UniqueConnection);
 }

@@ -248,10 +248,11 @@ DeviceItemWidget::DeviceItemWidget(QWidget *parent, QString deviceType, QString 
 
 DeviceItemWidget::~DeviceItemWidget() = default;
 
-void DeviceItemWidget::setItemData(int count, QString resolution, QString frameRate, double bitrate, int itemId,
-                                   int channelGroupNumber, QString encodeType, QString sceneType)
+void DeviceItemWidget::setItemData(int count, QString resolution, QString frameRate, double bitrate,
+    int itemId, int channelGroupNumber, QString encodeType, QString sceneType)
 {
-    const QString countText = QCoreApplication::translate("DeviceItemWidget", "Counts : %1").arg(QString::number(count, 10));
+    const QString countText
+        = QCoreApplication::translate("DeviceItemWidget", "Counts : %1").arg(QString::number(count, 10));
     const QString bitrateNumber = QString::number(bitrate, 'g', 6);
 
     QString bitrateText;
@@ -259,12 +260,14 @@ void DeviceItemWidget::setItemData(int count, QString resolution, QString frameR
     QString encodeText;
     QString sceneText;
     if (sceneType.isEmpty()) {
-        bitrateText = QCoreApplication::translate("DeviceItemWidget", "Fixted Rate : %1 kbps").arg(bitrateNumber);
+        bitrateText
+            = QCoreApplication::translate("DeviceItemWidget", "Fixted Rate : %1 kbps").arg(bitrateNumber);
         resolutionText = QCoreApplication::translate("DeviceItemWidget", "Frame Rate : %1").arg(frameRate);
         encodeText = QCoreApplication::translate("DeviceItemWidget", "Resolution : %1").arg(resolution);
         sceneText = QCoreApplication::translate("DeviceItemWidget", "Encode Type : %1").arg(encodeType);
     } else {
-        bitrateText = QCoreApplication::translate("DeviceItemWidget", "Variable Rate : %1 kbps").arg(bitrateNumber);
+        bitrateText
+            = QCoreApplication::translate("DeviceItemWidget", "Variable Rate : %1 kbps").arg(bitrateNumber);
         resolutionText = QCoreApplication::translate("DeviceItemWidget", "Resolution : %1").arg(resolution);
         encodeText = QCoreApplication::translate("DeviceItemWidget", "Encode Type : %1").arg(encodeType);
         sceneText = QCoreApplication::translate("DeviceItemWidget", "Scene Type : %1").arg(sceneType);
@@ -290,10 +293,12 @@ void DeviceItemWidget::setItemData(int count, QString resolution, QString frameR
 
 void DeviceItemWidget::updateFrameRate(QString frameRate, double bitrate)
 {
-    ui->m_labelDeviceResolution->setText(QCoreApplication::translate("DeviceItemWidget", "Frame Rate : %1").arg(frameRate));
+    ui->m_labelDeviceResolution->setText(
+        QCoreApplication::translate("DeviceItemWidget", "Frame Rate : %1").arg(frameRate));
     // Truncated like the editor's recommended figure, not rounded.
     const qint64 wholeBitrate = static_cast<qint64>(std::trunc(bitrate));
-    ui->m_labelDeviceBitRate->setText(QCoreApplication::translate("DeviceItemWidget", "Fixted Rate : %1 kbps").arg(QString::number(wholeBitrate, 10)));
+    ui->m_labelDeviceBitRate->setText(QCoreApplication::translate("DeviceItemWidget", "Fixted Rate : %1 kbps")
+                                          .arg(QString::number(wholeBitrate, 10)));
 }
 
 int DeviceItemWidget::getItemId()

@@ -26,7 +26,7 @@ public:
 
     // An empty sceneType marks a fixed-rate group.
     void setItemData(int count, QString resolution, QString frameRate, double bitrate, int itemId,
-                     int channelGroupNumber, QString encodeType, QString sceneType);
+        int channelGroupNumber, QString encodeType, QString sceneType);
     void updateFrameRate(QString frameRate, double bitrate);
     int getItemId();
     void adjustLayout(int width);

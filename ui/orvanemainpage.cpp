@@ -148,40 +148,39 @@ void OrvaneMainPage::initConnections()
 
     // Device editor and device list.
     connect(editor, &DeviceEditor::signalAddDevice, deviceList,
-            qOverload<const StructDeviceItem &>(&DeviceAddPage::addDeviceTypeItem), Qt::DirectConnection);
-    connect(editor, &DeviceEditor::signalAppStart, m_pCapacityCalculation, &CapacityCalculation::showNormalPage,
-            Qt::DirectConnection);
+        qOverload<const StructDeviceItem &>(&DeviceAddPage::addDeviceTypeItem), Qt::DirectConnection);
+    connect(editor, &DeviceEditor::signalAppStart, m_pCapacityCalculation,
+        &CapacityCalculation::showNormalPage, Qt::DirectConnection);
     connect(deviceList, &DeviceAddPage::SianalDeviceDelete, editor, &DeviceEditor::OnDeleteChannelGroupNumber,
-            Qt::DirectConnection);
+        Qt::DirectConnection);
     connect(editor, &DeviceEditor::signalCurrentFrameStandard, deviceList,
-            &DeviceAddPage::OnFrametareStandardChanged, Qt::AutoConnection);
+        &DeviceAddPage::OnFrametareStandardChanged, Qt::AutoConnection);
 
     // Total bitrate to the calculator page and its results.
     connect(deviceList, &DeviceAddPage::SignalDeviceChanged, calculator, &DataCalculatorPage::OnDeviceChanged,
-            Qt::DirectConnection);
+        Qt::DirectConnection);
     connect(calculator, &DataCalculatorPage::setDiskSize, sizePage, &SizeDisplayPage::displaySize,
-            Qt::DirectConnection);
+        Qt::DirectConnection);
     connect(calculator, &DataCalculatorPage::setTime, timePage, &DataDisplayPage::displayTime,
-            Qt::DirectConnection);
+        Qt::DirectConnection);
     connect(m_pCapacityCalculation, &CapacityCalculation::signalClear, deviceList,
-            &DeviceAddPage::onClearDeviceItems, Qt::AutoConnection);
+        &DeviceAddPage::onClearDeviceItems, Qt::AutoConnection);
     connect(deviceList, &DeviceAddPage::signalCover, this, &OrvaneMainPage::enableCover, Qt::AutoConnection);
-    connect(deviceList, &DeviceAddPage::signalDisvocer, this, &OrvaneMainPage::disableCover, Qt::AutoConnection);
+    connect(
+        deviceList, &DeviceAddPage::signalDisvocer, this, &OrvaneMainPage::disableCover, Qt::AutoConnection);
 
     // System menu and user help.
     connect(m_windowTitle, &virad::WindowTitle::signalSystemMenu, this, &OrvaneMainPage::OnBtnSystemMenu,
-            Qt::DirectConnection);
+        Qt::DirectConnection);
     connect(m_aboutDialog.get(), &AboutDialog::signalCover, this, &OrvaneMainPage::enableCover,
-            Qt::AutoConnection);
+        Qt::AutoConnection);
     connect(m_aboutDialog.get(), &AboutDialog::signalDiscover, this, &OrvaneMainPage::disableCover,
-            Qt::AutoConnection);
+        Qt::AutoConnection);
     connect(this, &OrvaneMainPage::signalGetHelp, m_aboutDialog.get(), &AboutDialog::onGetHelp,
-            Qt::AutoConnection);
+        Qt::AutoConnection);
 }
 
-void OrvaneMainPage::resizeAddBoarder()
-{
-}
+void OrvaneMainPage::resizeAddBoarder() { }
 
 const QObject *OrvaneMainPage::getDeviceEditor()
 {

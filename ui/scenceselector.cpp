@@ -87,8 +87,7 @@ public:
     void retranslateUi(QWidget *form)
     {
         form->setWindowTitle(QCoreApplication::translate("ScenceSelector", "ScenceSelector"));
-        m_labelScenceImage->setText(QCoreApplication::translate(
-            "ScenceSelector",
+        m_labelScenceImage->setText(QCoreApplication::translate("ScenceSelector",
             "<html><head/><body><p align=\"center\"><span style=\" font-weight:600; "
             "color:#acacac;\">Get Picture Failure</span></p></body></html>"));
         m_labelScence->setText(QCoreApplication::translate("ScenceSelector", "Scence:"));
@@ -182,8 +181,8 @@ void ScenceSelector::setScencePicture(const QString &path)
         // Scaled to the label's device pixels, so the picture stays sharp on
         // high-density screens; its logical size is still exactly the label's.
         const qreal ratio = ui->m_labelScenceImage->devicePixelRatioF();
-        QPixmap scaled = picture.scaled(ui->m_labelScenceImage->size() * ratio, Qt::IgnoreAspectRatio,
-                                        Qt::SmoothTransformation);
+        QPixmap scaled = picture.scaled(
+            ui->m_labelScenceImage->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         scaled.setDevicePixelRatio(ratio);
         ui->m_labelScenceImage->setPixmap(scaled);
         return;

@@ -65,10 +65,10 @@ public:
     {
         form->setWindowTitle(QCoreApplication::translate("WidgetDeviceListBorder", "WidgetDeviceListBorder"));
         m_labelNullPic->setText(QString());
-        m_labeNullTip->setText(QCoreApplication::translate(
-            "WidgetDeviceListBorder",
+        m_labeNullTip->setText(QCoreApplication::translate("WidgetDeviceListBorder",
             "<html><head/><body><p><span style=\" font-size:18pt; color:#D9DaDb;\">NO DEVICE, </span><span "
-            "style=\" font-size:18pt; font-weight:600; color:#D9dadb;\">Please Add Device!</span></p></body></html>"));
+            "style=\" font-size:18pt; font-weight:600; color:#D9dadb;\">Please Add "
+            "Device!</span></p></body></html>"));
     }
 };
 

@@ -102,8 +102,8 @@ void Switch::setSwitch(bool on)
 
     // Style-sheet rules on the property only apply after a re-polish.
     QStyle *s = style();
-    for (QWidget *w : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_btnON),
-                       static_cast<QWidget *>(m_btnOFF)}) {
+    for (QWidget *w :
+        { static_cast<QWidget *>(this), static_cast<QWidget *>(m_btnON), static_cast<QWidget *>(m_btnOFF) }) {
         s->unpolish(w);
         s->polish(w);
     }

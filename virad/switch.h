@@ -17,8 +17,8 @@ namespace virad {
 class Switch : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(QString checked READ checked WRITE setChecked NOTIFY checkedChanged DESIGNABLE true
-                   SCRIPTABLE true STORED true)
+    Q_PROPERTY(QString checked READ checked WRITE setChecked NOTIFY checkedChanged
+            DESIGNABLE true SCRIPTABLE true STORED true)
 public:
     explicit Switch(bool on = true, QWidget *parent = nullptr);
     ~Switch() override;

@@ -58,7 +58,8 @@ struct Options
 
 void printUsage()
 {
-    std::fputs("usage: orvane_manualpdf [--font FAMILY]... [--footer FORMAT] INPUT.html OUTPUT.pdf\n", stderr);
+    std::fputs(
+        "usage: orvane_manualpdf [--font FAMILY]... [--footer FORMAT] INPUT.html OUTPUT.pdf\n", stderr);
 }
 
 bool parseArguments(const QStringList &arguments, Options &options)
@@ -94,8 +95,8 @@ QString readUtf8(const QString &path, bool *ok)
 
 QString imageSource(const QString &imgTag)
 {
-    static const QRegularExpression source(QStringLiteral("\\bsrc\\s*=\\s*[\"']([^\"']*)[\"']"),
-                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression source(
+        QStringLiteral("\\bsrc\\s*=\\s*[\"']([^\"']*)[\"']"), QRegularExpression::CaseInsensitiveOption);
     return source.match(imgTag).captured(1);
 }
 
@@ -106,8 +107,8 @@ QString attachImages(QString html, const QUrl &baseUrl, QTextDocument &document,
 {
     static const QRegularExpression pictureParagraph(
         QStringLiteral("<p\\b[^>]*>\\s*(<img\\b[^>]*>)\\s*</p>"), QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression picture(QStringLiteral("<img\\b[^>]*>"),
-                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression picture(
+        QStringLiteral("<img\\b[^>]*>"), QRegularExpression::CaseInsensitiveOption);
 
     auto available = [&](const QString &tag) {
         const QString source = imageSource(tag);
@@ -164,8 +165,7 @@ QVector<Heading> headingsAfterMarker(const QString &html)
     if (marker < 0)
         return headings;
     static const QRegularExpression heading(QStringLiteral("<h([12])\\b[^>]*>(.*?)</h\\1\\s*>"),
-                                            QRegularExpression::CaseInsensitiveOption
-                                                | QRegularExpression::DotMatchesEverythingOption);
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     auto it = heading.globalMatch(html, marker);
     while (it.hasNext()) {
         const QRegularExpressionMatch match = it.next();
@@ -188,8 +188,8 @@ QString contentsTable(const QVector<Heading> &headings, const QVector<int> &page
             rows += QStringLiteral("<tr><td>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;") + text
                 + QStringLiteral("</td><td align=\"right\">") + page + QStringLiteral("</td></tr>");
     }
-    return QStringLiteral("<table class=\"contents\" width=\"100%\" cellspacing=\"0\" cellpadding=\"1\">") + rows
-        + QStringLiteral("</table>");
+    return QStringLiteral("<table class=\"contents\" width=\"100%\" cellspacing=\"0\" cellpadding=\"1\">")
+        + rows + QStringLiteral("</table>");
 }
 
 class ManualRenderer
@@ -322,7 +322,8 @@ void ManualRenderer::keepTogether()
         }
         if (QTextTable *table = tableAfter.value(block.blockNumber())) {
             const QRectF rect = layout->frameBoundingRect(table);
-            const bool pushedByLayout = pageOf(rect.top()) != pageOf(layout->blockBoundingRect(block).bottom());
+            const bool pushedByLayout
+                = pageOf(rect.top()) != pageOf(layout->blockBoundingRect(block).bottom());
             if (pushedByLayout || (splits(rect) && rect.height() < shortBlock))
                 moveToNextPage(block);
         }
@@ -364,7 +365,8 @@ void ManualRenderer::paintFooter(QPainter &painter, int page, int pageCount, con
     painter.drawLine(QPointF(0, lineY), QPointF(m_paintRect.width(), lineY));
     painter.setPen(QColor(0x55, 0x55, 0x55));
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, title);
-    painter.drawText(textRect, Qt::AlignRight | Qt::AlignVCenter, m_options.footerFormat.arg(page).arg(pageCount));
+    painter.drawText(
+        textRect, Qt::AlignRight | Qt::AlignVCenter, m_options.footerFormat.arg(page).arg(pageCount));
 }
 
 bool ManualRenderer::render(const QString &sourceHtml)
@@ -419,8 +421,8 @@ bool ManualRenderer::render(const QString &sourceHtml)
 
     if (!m_missingImages.isEmpty())
         std::fprintf(stderr, "orvane_manualpdf: %s: rendered without the missing pictures %s\n",
-                     qPrintable(QDir::toNativeSeparators(m_options.input)),
-                     qPrintable(m_missingImages.join(QLatin1String(", "))));
+            qPrintable(QDir::toNativeSeparators(m_options.input)),
+            qPrintable(m_missingImages.join(QLatin1String(", "))));
     return true;
 }
 

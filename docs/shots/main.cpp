@@ -103,8 +103,7 @@ private:
         qWarning().noquote() << "FAILED:" << what;
     }
 
-    template<typename T>
-    T *find(const QString &name, QObject *root = nullptr)
+    template <typename T> T *find(const QString &name, QObject *root = nullptr)
     {
         T *widget = (root ? root : m_window)->findChild<T *>(name);
         if (!widget)
@@ -134,11 +133,12 @@ private:
         const QRect screenRect(QPoint(0, 0), screen.size() / ratio);
         const QRect area = logical.intersected(screenRect);
         const QRect device(QPoint(qRound(area.x() * ratio), qRound(area.y() * ratio)),
-                           QSize(qRound(area.width() * ratio), qRound(area.height() * ratio)));
+            QSize(qRound(area.width() * ratio), qRound(area.height() * ratio)));
         QPixmap picture = screen.copy(device);
         picture.setDevicePixelRatio(1.0);
-        const QString path = QDir(m_options.out).filePath(m_options.prefix + QLatin1Char('-') + state
-                                                          + QStringLiteral(".png"));
+        const QString path
+            = QDir(m_options.out)
+                  .filePath(m_options.prefix + QLatin1Char('-') + state + QStringLiteral(".png"));
         if (picture.isNull() || !picture.save(path))
             fail(QStringLiteral("could not save %1").arg(path));
         else
@@ -161,7 +161,8 @@ private:
 
     // Arms the handler of a modal dialog that `open` is about to start; the
     // handler runs inside the dialog's event loop.
-    void whileModal(int delay, const std::function<void(QDialog *)> &handler, const std::function<void()> &open)
+    void whileModal(
+        int delay, const std::function<void(QDialog *)> &handler, const std::function<void()> &open)
     {
         QTimer::singleShot(delay, m_window, [this, handler] {
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
@@ -227,8 +228,8 @@ private:
     }
 
     // Fills the editor and adds one group, the way a user does.
-    void addGroup(const QString &channelName, const QString &counts, int deviceType, const QString &resolution,
-                  const QString &frameRate, const QString &encoding)
+    void addGroup(const QString &channelName, const QString &counts, int deviceType,
+        const QString &resolution, const QString &frameRate, const QString &encoding)
     {
         click(QStringLiteral("m_radioButtonFixedRate"));
         pickIndex(QStringLiteral("m_comboBoxDeviceType"), deviceType);
@@ -307,7 +308,8 @@ private:
             if (QWidget *w = editor())
                 saveWidget(QStringLiteral("focus-field"), w);
         });
-        add(QStringLiteral("focus on a radio button"), [this] { focus(QStringLiteral("m_radioButtonVarRate")); });
+        add(QStringLiteral("focus on a radio button"),
+            [this] { focus(QStringLiteral("m_radioButtonVarRate")); });
         add(QStringLiteral("focus-radio"), [this] {
             if (QWidget *w = editor())
                 saveWidget(QStringLiteral("focus-radio"), w);
@@ -344,12 +346,12 @@ private:
         // CIF, 25 fps, H.265 (256 kbps each).
         add(QStringLiteral("add the IPC group"), [this, zh] {
             addGroup(zh ? QStringLiteral("入口") : QStringLiteral("Entrance"), QStringLiteral("1"), 0,
-                     QStringLiteral("CIF"), QStringLiteral("25"), QStringLiteral("H.265"));
+                QStringLiteral("CIF"), QStringLiteral("25"), QStringLiteral("H.265"));
         });
         add(QStringLiteral("add the DVR group"), [this, zh] {
             expectText(QStringLiteral("m_lineEditScenceRecommandRate"), QStringLiteral("256"));
             addGroup(zh ? QStringLiteral("录像机") : QStringLiteral("Recorder"), QStringLiteral("1"), 1,
-                     QStringLiteral("CIF"), QStringLiteral("25"), QStringLiteral("H.265"));
+                QStringLiteral("CIF"), QStringLiteral("25"), QStringLiteral("H.265"));
         });
         add(QStringLiteral("cards"), [this] {
             expectText(QStringLiteral("m_lineEditScenceRecommandRate"), QStringLiteral("256"));
@@ -379,9 +381,9 @@ private:
             addVarGroup(zh ? QStringLiteral("停车场") : QStringLiteral("Parking"), QStringLiteral("4"), 2, 1);
             addVarGroup(zh ? QStringLiteral("走廊") : QStringLiteral("Corridor"), QStringLiteral("8"), 6, 0);
             addGroup(zh ? QStringLiteral("仓库") : QStringLiteral("Warehouse"), QStringLiteral("4"), 0,
-                     QStringLiteral("1080P"), QStringLiteral("15"), QStringLiteral("H.264"));
+                QStringLiteral("1080P"), QStringLiteral("15"), QStringLiteral("H.264"));
             addGroup(zh ? QStringLiteral("前台") : QStringLiteral("Front Desk"), QStringLiteral("4"), 1,
-                     QStringLiteral("960H"), QStringLiteral("25"), QStringLiteral("H.264"));
+                QStringLiteral("960H"), QStringLiteral("25"), QStringLiteral("H.264"));
             // A disk that holds this installation for about a month.
             setText(QStringLiteral("m_lineEditGT"), QStringLiteral("16"));
         });
@@ -447,7 +449,7 @@ private:
             // From the window's top edge, so the title bar and its button show.
             const QRect area = menu->geometry().united(globalRect(button)).adjusted(-16, 0, 16, 16);
             save(QStringLiteral("menu"),
-                 QRect(QPoint(area.left(), windowRect().top()), area.bottomRight()).intersected(windowRect()));
+                QRect(QPoint(area.left(), windowRect().top()), area.bottomRight()).intersected(windowRect()));
         });
 
         // Update Data through the about panel's second button, then a template
@@ -461,7 +463,8 @@ private:
                 1000,
                 [this](QDialog *dialog) {
                     saveDialog(QStringLiteral("update-empty"), dialog);
-                    const QString target = QDir(m_emptyFolder.path()).filePath(QStringLiteral("Template.csv"));
+                    const QString target
+                        = QDir(m_emptyFolder.path()).filePath(QStringLiteral("Template.csv"));
                     whileModal(
                         1000,
                         [this, target](QDialog *fileDialog) {
@@ -512,12 +515,14 @@ private:
 Options parseOptions(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.addOption({ QStringLiteral("stage"), QStringLiteral("Staged program folder."), QStringLiteral("dir") });
-    parser.addOption({ QStringLiteral("out"), QStringLiteral("Folder for the pictures."), QStringLiteral("dir") });
     parser.addOption(
-        { QStringLiteral("prefix"), QStringLiteral("Picture name prefix (en, zh)."), QStringLiteral("name") });
+        { QStringLiteral("stage"), QStringLiteral("Staged program folder."), QStringLiteral("dir") });
+    parser.addOption(
+        { QStringLiteral("out"), QStringLiteral("Folder for the pictures."), QStringLiteral("dir") });
+    parser.addOption({ QStringLiteral("prefix"), QStringLiteral("Picture name prefix (en, zh)."),
+        QStringLiteral("name") });
     parser.addOption({ QStringLiteral("hidpi-pixmaps"),
-                       QStringLiteral("Draw pictures from their @2x files on scaled screens.") });
+        QStringLiteral("Draw pictures from their @2x files on scaled screens.") });
     parser.process(arguments);
     Options options;
     options.stage = QDir(parser.value(QStringLiteral("stage"))).absolutePath();
@@ -538,7 +543,8 @@ int main(int argc, char *argv[])
 
     const Options options = parseOptions(QCoreApplication::arguments());
     if (!QFileInfo(options.stage).isDir() || !QDir().mkpath(options.out)) {
-        qCritical().noquote() << "usage: orvane_shots --stage <program folder> --out <folder> --prefix <en|zh>";
+        qCritical().noquote()
+            << "usage: orvane_shots --stage <program folder> --out <folder> --prefix <en|zh>";
         return 1;
     }
 
@@ -549,8 +555,8 @@ int main(int argc, char *argv[])
     // explicitly where the program would use its own location.
     QDir::setCurrent(options.stage);
     MovraGUIToolkit::SetTargetPathOverride(options.stage);
-    QCoreApplication::addLibraryPath(QDir::toNativeSeparators(options.stage) + QDir::separator()
-                                     + QStringLiteral("plugins"));
+    QCoreApplication::addLibraryPath(
+        QDir::toNativeSeparators(options.stage) + QDir::separator() + QStringLiteral("plugins"));
 
     if (!app->startCheck()) {
         qCritical() << "the start steps refused to start (another instance running?)";

@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
 
     QStringList args = app.arguments().mid(1);
     QString outDir, qrcPath, prefix = QStringLiteral("/");
-    QList<int> scales{1};
+    QList<int> scales { 1 };
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
         const QString option = args.takeFirst();
         if (args.isEmpty())
@@ -82,7 +82,8 @@ int main(int argc, char *argv[])
         }
     }
     if (outDir.isEmpty() || args.isEmpty()) {
-        std::fprintf(stderr, "usage: svgtopng --out DIR [--qrc FILE --prefix P] [--scales 1,2] SRCROOT FILE...\n");
+        std::fprintf(
+            stderr, "usage: svgtopng --out DIR [--qrc FILE --prefix P] [--scales 1,2] SRCROOT FILE...\n");
         return 2;
     }
     const QDir root(args.takeFirst());

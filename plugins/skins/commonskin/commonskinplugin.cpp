@@ -7,5 +7,5 @@ CommonSkinPlugin::CommonSkinPlugin(QObject *parent)
 
 QStringList CommonSkinPlugin::skinNames() const
 {
-    return {QStringLiteral("CommonSkin")};
+    return { QStringLiteral("CommonSkin") };
 }

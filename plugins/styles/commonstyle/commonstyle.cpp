@@ -30,7 +30,7 @@ QPalette calmPalette()
     palette.setColor(QPalette::ToolTipBase, Qt::white);
     palette.setColor(QPalette::ToolTipText, text);
     palette.setColor(QPalette::PlaceholderText, muted);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
         palette.setColor(QPalette::Disabled, role, muted);
     palette.setColor(QPalette::Disabled, QPalette::Base, QColor(0xf1, 0xf3, 0xf6));
     palette.setColor(QPalette::Disabled, QPalette::Button, QColor(0xf1, 0xf3, 0xf6));
