@@ -2,6 +2,7 @@
 #include "ui/deviceaddpage.h"
 #include "ui/deviceitemwidget.h"
 
+#include "tests/fixturefiles.h"
 #include "toolkit/targetpath.h"
 
 #include <QApplication>
@@ -48,14 +49,6 @@ private:
 };
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-}
 
 StructDeviceItem group(const QString &type, int channels, double bitrate, int number,
     const QString &frameRate = QStringLiteral("25"), const QString &encoding = QStringLiteral("H.264"),

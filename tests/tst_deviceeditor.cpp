@@ -1,6 +1,7 @@
 #include "ui/deviceeditor.h"
 #include "ui/scenceselector.h"
 
+#include "tests/fixturefiles.h"
 #include "toolkit/targetpath.h"
 
 #include <QCheckBox>
@@ -43,14 +44,6 @@ private:
 };
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-}
 
 const QByteArray SceneHeader = "Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n";
 const QByteArray Scenes = SceneHeader
