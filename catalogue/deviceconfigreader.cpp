@@ -66,8 +66,8 @@ bool openScenceTable(TextTable &table)
 // file name counts, and the picture lives in "ScenePicture".
 QString scencePicturePath(const QString &picture)
 {
-    const int separator = qMax(picture.lastIndexOf(QLatin1Char('/')), picture.lastIndexOf(QLatin1Char('\\')));
-    return GetTargetPathFile(QStringLiteral("ScenePicture")) + QLatin1Char('/') + picture.mid(separator + 1);
+    return GetTargetPathFile(QStringLiteral("ScenePicture")) + QLatin1Char('/')
+        + DeviceConfigReader::scencePictureName(picture);
 }
 
 } // namespace
@@ -271,6 +271,15 @@ int DeviceConfigReader::getScenceRecommandRate(
             return fields.at(ScenceRate).toInt();
     }
     return -1;
+}
+
+QString DeviceConfigReader::scencePictureName(const QString &picturePath)
+{
+    QString name = picturePath.mid(
+        qMax(picturePath.lastIndexOf(QLatin1Char('/')), picturePath.lastIndexOf(QLatin1Char('\\'))) + 1);
+    if (name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter())
+        name.remove(0, 2);
+    return name;
 }
 
 bool DeviceConfigReader::convertCsvToXml(const QString &csvPath, int table)

@@ -59,6 +59,10 @@ public:
     // readable; nothing is written when the CSV is missing or has no rows.
     bool convertCsvToXml(const QString &csvPath, int table);
 
+    // The file name a scene table's picture path stands for: the text after
+    // the last '/' or '\', with a drive prefix such as "D:" dropped.
+    static QString scencePictureName(const QString &picturePath);
+
 private:
     void readXmlFiles();
     void readBitrateFolder(const QString &folderName, QMap<QString, QVector<StructBitrateItem>> &tables,

@@ -1,5 +1,7 @@
 #include "dialogs/updatedialog.h"
 
+#include "catalogue/deviceconfigreader.h"
+
 #include "toolkit/targetpath.h"
 
 #include <QCoreApplication>
@@ -157,10 +159,7 @@ namespace {
 // would not stay a plain file inside the picture folder give an empty text.
 QString pictureFileName(const QString &path)
 {
-    QString name
-        = path.mid(qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1);
-    if (name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter())
-        name.remove(0, 2);
+    const QString name = DeviceConfigReader::scencePictureName(path);
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return QString();
     return name;

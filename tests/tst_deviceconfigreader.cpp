@@ -472,6 +472,8 @@ void tst_DeviceConfigReader::picturePathKeepsFileNameOnly_data()
                                     << "street.png";
     QTest::newRow("blanks kept") << "D:\\my pics\\car park.png"
                                  << "car park.png";
+    QTest::newRow("drive without a folder") << "D:hospital3.png"
+                                            << "hospital3.png";
 }
 
 void tst_DeviceConfigReader::picturePathKeepsFileNameOnly()

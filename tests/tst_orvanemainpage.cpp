@@ -81,7 +81,7 @@ void tst_OrvaneMainPage::frameAndContentRow()
     window.resize(1120, 650);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *editor = window.findChild<QWidget *>(QStringLiteral("m_pDeviceEditor"));
+    auto *editor = window.findChild<QWidget *>(QStringLiteral("DeviceEditor"));
     auto *capacity = window.findChild<QWidget *>(QStringLiteral("m_pCapacityCalculation"));
     QVERIFY(editor && capacity);
     // Title on top, then the content row: editor left of the capacity panel.

@@ -108,7 +108,6 @@ void OrvaneMainPage::initWidgets()
     m_contentLayout = new QHBoxLayout();
     m_contentLayout->setObjectName(QStringLiteral("m_contentLayout"));
     m_pDeviceEditor = new DeviceEditor(nullptr);
-    m_pDeviceEditor->setObjectName(QStringLiteral("m_pDeviceEditor"));
     m_pCapacityCalculation = new CapacityCalculation(ui->scrollAreaWidgetContents);
     m_pCapacityCalculation->setObjectName(QStringLiteral("m_pCapacityCalculation"));
 

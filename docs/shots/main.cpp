@@ -294,7 +294,7 @@ private:
             widget->setFocus(Qt::TabFocusReason);
     }
 
-    QWidget *editor() { return find<QWidget>(QStringLiteral("m_pDeviceEditor")); }
+    QWidget *editor() { return find<QWidget>(QStringLiteral("DeviceEditor")); }
 
     void buildScript()
     {
