@@ -1,3 +1,4 @@
+#include "bench/widgetbenchmarkmain.h"
 #include "calc/datacalculatorpage.h"
 #include "calc/datadisplaypage.h"
 
@@ -61,12 +62,5 @@ BENCHMARK(BM_RecomputeAndRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(9)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }
